@@ -1,0 +1,19 @@
+#include "ui/application.h"
+
+#include <QApplication>
+
+#include "ui/frmZaklad.h"
+
+namespace tymba {
+
+Application::Application() : context_{state_, clock_, messages_, std::filesystem::path()} {}
+
+Application::~Application() = default;
+
+int Application::run() {
+  mainWindow_ = std::make_unique<frmZaklad>(context_);
+  mainWindow_->show();
+  return QApplication::exec();
+}
+
+}  // namespace tymba

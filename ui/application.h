@@ -1,0 +1,38 @@
+#pragma once
+// The application object: owns the shared state, the clock, the message door
+// and the main window, and hands them to every window it opens.
+
+#include <filesystem>
+#include <memory>
+
+#include "core/sharedstate.h"
+#include "ui/clock.h"
+#include "ui/messages.h"
+
+namespace tymba {
+
+class frmZaklad;
+
+// What every window receives: the shared state and the program's services.
+struct AppContext {
+  SharedState& stav;
+  Clock& clock;
+  Messages& messages;
+  std::filesystem::path programFolder;
+};
+
+class Application {
+ public:
+  Application();
+  ~Application();
+  int run();
+
+ private:
+  SharedState state_;
+  SystemClock clock_;
+  QtMessages messages_;
+  AppContext context_;
+  std::unique_ptr<frmZaklad> mainWindow_;
+};
+
+}  // namespace tymba
