@@ -1,0 +1,198 @@
+#include "core/exerciseengine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tymba {
+namespace {
+
+TEST(ExerciseKeystroke, FirstKeystrokeStartsRunAndClock) {
+  SharedState state;
+  const auto first = exerciseKeystroke(state, {.textLength = 1, .now = 36000.5});
+  EXPECT_TRUE(first.firstKeystroke);
+  EXPECT_TRUE(first.startClock);
+  EXPECT_TRUE(first.restartInactivity);
+  EXPECT_TRUE(state.TestBezi);
+  EXPECT_TRUE(state.JeNapsano);
+  EXPECT_EQ(state.CasZahajeni, 36000);  // halves go to the even neighbour
+  EXPECT_EQ(state.CasStartu, 36000);
+  EXPECT_DOUBLE_EQ(state.CasTiku, 36000.5);
+  EXPECT_DOUBLE_EQ(state.CasVzorku, 36000.5);
+
+  state.NecinnostTiku = 4;
+  const auto second =
+      exerciseKeystroke(state, {.textLength = 2, .now = 36003.7, .clockRunning = true});
+  EXPECT_FALSE(second.firstKeystroke);
+  EXPECT_FALSE(second.startClock);
+  EXPECT_EQ(state.NecinnostTiku, 0);
+  EXPECT_EQ(state.CasZahajeni, 36000);
+  EXPECT_DOUBLE_EQ(state.CasTiku, 36000.5);
+}
+
+TEST(ExerciseKeystroke, RoundsStartTimesHalfToEven) {
+  SharedState state;
+  exerciseKeystroke(state, {.textLength = 1, .now = 36001.5});
+  EXPECT_EQ(state.CasZahajeni, 36002);
+  EXPECT_EQ(state.CasStartu, 36002);
+}
+
+TEST(ExerciseKeystroke, EvaluatedRunIgnoresTypingButTracksText) {
+  SharedState state;
+  state.TestUkoncen = true;
+  const auto result = exerciseKeystroke(state, {.textLength = 3, .now = 100});
+  EXPECT_TRUE(result.ignored);
+  EXPECT_FALSE(state.TestBezi);
+  EXPECT_TRUE(state.JeNapsano);
+  exerciseKeystroke(state, {.textLength = 0, .now = 101});
+  EXPECT_FALSE(state.JeNapsano);
+}
+
+TEST(ExerciseKeystroke, DictationRunLeavesTheClockToThePlayer) {
+  SharedState state;
+  state.ZvukPripraven = true;
+  const auto result =
+      exerciseKeystroke(state, {.textLength = 1, .now = 100, .dictationVisible = true});
+  EXPECT_TRUE(result.firstKeystroke);
+  EXPECT_FALSE(result.startClock);
+  EXPECT_FALSE(result.playClick);
+}
+
+TEST(ExerciseKeystroke, OnlyTextsTallerThan2400TwipsScroll) {
+  SharedState state;
+  EXPECT_FALSE(exerciseKeystroke(state, {.textLength = 1, .firstLabelHeight = 2400}).scrolls);
+  EXPECT_TRUE(exerciseKeystroke(state, {.textLength = 2, .firstLabelHeight = 2415}).scrolls);
+}
+
+struct RestackCase {
+  const char* name;
+  int pismo;
+  std::array<LabelSpan, 3> labels;
+  std::optional<LabelMove> expected;
+};
+
+TEST(RestackTargetLabels, MovesTheCopyThatLeftTheTop) {
+  const RestackCase cases[] = {
+      {"all in view", 1, {{{240, 3000}, {3240, 3000}, {6240, 3000}}}, std::nullopt},
+      {"first still one line in", 1, {{{-2760, 3000}, {240, 3000}, {3240, 3000}}}, std::nullopt},
+      {"first gone goes below third",
+       1,
+       {{{-2770, 3000}, {230, 3000}, {3230, 3000}}},
+       LabelMove{0, 6230}},
+      {"second gone goes below first",
+       1,
+       {{{3230, 3000}, {-2770, 3000}, {230, 3000}}},
+       LabelMove{1, 6230}},
+      {"third gone goes below second",
+       1,
+       {{{230, 3000}, {3230, 3000}, {-2770, 3000}}},
+       LabelMove{2, 6230}},
+      {"large font has a larger margin",
+       3,
+       {{{-2731, 3000}, {269, 3000}, {3269, 3000}}},
+       LabelMove{0, 6269}},
+      {"only one moves per keystroke",
+       1,
+       {{{-9000, 3000}, {-6000, 3000}, {-3000, 3000}}},
+       LabelMove{0, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto move = restackTargetLabels(c.labels, c.pismo);
+    ASSERT_EQ(move.has_value(), c.expected.has_value());
+    if (move) {
+      EXPECT_EQ(move->label, c.expected->label);
+      EXPECT_EQ(move->newTop, c.expected->newTop);
+    }
+  }
+}
+
+// A view of 20 rows of 80 characters: a third of it is 533 characters.
+constexpr ScrollGeometry kView{
+    .viewHeight = 20 * 240, .labelWidth = 80 * 120, .cellWidth = 120, .cellHeight = 240};
+
+struct ScrollLog {
+  std::vector<int> starts;
+  std::vector<int> restacks;
+};
+
+ScrollLog typeUpTo(SharedState& state, int from, int to) {
+  ScrollLog log;
+  for (int length = from; length <= to; ++length) {
+    const auto decision = exerciseScroll(state, length, kView);
+    if (decision.startScroll) log.starts.push_back(length);
+    if (decision.restackShift != 0) log.restacks.push_back(length);
+  }
+  return log;
+}
+
+TEST(ExerciseScroll, StartsAtAThirdLessFiveThenOncePerLine) {
+  SharedState state;
+  const ScrollLog log = typeUpTo(state, 1, 850);
+  EXPECT_EQ(state.TretinaOkna, 533);
+  EXPECT_EQ(state.ZnakuNaRadek, 80);
+  EXPECT_EQ(state.PosledniSloupec, 79);
+  EXPECT_EQ(log.starts, (std::vector<int>{528, 608, 688, 768, 848}));
+  // Every third scroll first puts the panel back and the labels two lines up.
+  EXPECT_EQ(log.restacks, (std::vector<int>{688, 848}));
+  EXPECT_EQ(state.PosunuteRadky, 4);  // counted at 607, 687, 767, 847
+}
+
+TEST(ExerciseScroll, RestackShiftIsTwoLinesOfTheFont) {
+  for (const int pismo : {1, 2, 3}) {
+    SCOPED_TRACE(pismo);
+    SharedState state;
+    state.nastaveni.Pismo = pismo;
+    state.PocetPosunu = 2;
+    state.NejdelsiText = 527;
+    EXPECT_EQ(exerciseScroll(state, 528, kView).restackShift, 480 + 30 * (pismo - 1));
+    EXPECT_EQ(state.PocetPosunu, 0);
+  }
+}
+
+TEST(ExerciseScroll, DeletingAndRetypingNeverScrollsTwice) {
+  SharedState state;
+  ScrollLog log = typeUpTo(state, 1, 528);
+  EXPECT_EQ(log.starts, std::vector<int>{528});
+  // Back to 520 and forward again, around the line count at 607 as well.
+  log = typeUpTo(state, 520, 528);
+  EXPECT_TRUE(log.starts.empty());
+  typeUpTo(state, 529, 607);
+  EXPECT_EQ(state.PosunuteRadky, 1);
+  typeUpTo(state, 600, 607);
+  EXPECT_EQ(state.PosunuteRadky, 1);
+}
+
+TEST(ExerciseScroll, ALineBreakStepOverAMarkStillCounts) {
+  SharedState state;
+  typeUpTo(state, 1, 527);
+  EXPECT_TRUE(exerciseScroll(state, 529, kView).startScroll);  // CR LF: 527 -> 529
+  typeUpTo(state, 530, 606);
+  exerciseScroll(state, 608, kView);  // passes the line count at 607 and the next start
+  EXPECT_EQ(state.PosunuteRadky, 1);
+  EXPECT_EQ(typeUpTo(state, 609, 690).starts, std::vector<int>{688});
+}
+
+TEST(ExerciseScroll, DegenerateGeometryDoesNothing) {
+  SharedState state;
+  EXPECT_FALSE(
+      exerciseScroll(state, 10,
+                     {.viewHeight = 100, .labelWidth = 0, .cellWidth = 120, .cellHeight = 240})
+          .startScroll);
+  EXPECT_FALSE(exerciseScroll(state, 10, {}).startScroll);
+}
+
+TEST(ScrollStep, OneLineTakesPismoPlus14Steps) {
+  for (const int pismo : {1, 2, 3}) {
+    SCOPED_TRACE(pismo);
+    SharedState state;
+    state.nastaveni.Pismo = pismo;
+    int steps = 1;
+    while (!scrollStep(state)) ++steps;
+    EXPECT_EQ(steps, pismo + 14);
+    EXPECT_EQ(state.KrokPosunu, 0);
+  }
+}
+
+}  // namespace
+}  // namespace tymba
