@@ -1,0 +1,121 @@
+#include "storage/paths.h"
+
+#include "core/cp1250.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <system_error>
+
+namespace tymba {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The name in upper case, or nothing when it is not valid UTF-8 (decoding
+// such a name would turn different bytes into the same replacement character).
+std::optional<std::u16string> caseKey(std::string_view utf8Name) {
+  std::u16string text = fromUtf8(utf8Name);
+  if (toUtf8(text) != utf8Name) return std::nullopt;
+  for (char16_t& c : text) c = toUpperCp1250(c);
+  return text;
+}
+
+// Compares many names against one, decoding that one only once.
+class NameMatcher {
+ public:
+  explicit NameMatcher(std::string_view name) : name_(name), key_(caseKey(name)) {}
+
+  bool matches(std::string_view other) const {
+    if (!key_) return other == name_;
+    const auto otherKey = caseKey(other);
+    return otherKey && *otherKey == *key_;
+  }
+
+ private:
+  std::string_view name_;
+  std::optional<std::u16string> key_;
+};
+
+std::vector<std::string_view> components(std::string_view windowsStyle) {
+  std::vector<std::string_view> parts;
+  while (!windowsStyle.empty()) {
+    const auto end = windowsStyle.find_first_of("\\/");
+    const auto part = windowsStyle.substr(0, end);
+    if (!part.empty()) parts.push_back(part);
+    if (end == std::string_view::npos) break;
+    windowsStyle.remove_prefix(end + 1);
+  }
+  return parts;
+}
+
+// The entry of folder called name, spelt as it is on disk, or nothing.
+std::optional<fs::path> findEntry(const fs::path& folder, std::string_view name) {
+  const fs::path scanned = folder.empty() ? fs::path(".") : folder;
+  std::error_code error;
+  if (fs::exists(fs::symlink_status(scanned / name, error))) return fs::path(name);
+
+  const NameMatcher wanted(name);
+  std::optional<fs::path> best;
+  for (fs::directory_iterator it(scanned, error), end; !error && it != end; it.increment(error)) {
+    fs::path entry = it->path().filename();
+    if (wanted.matches(entry.native()) && (!best || entry.native() < best->native())) {
+      best = std::move(entry);
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
+  return NameMatcher(a).matches(b);
+}
+
+fs::path resolvePath(const fs::path& base, std::string_view windowsStyleRelative) {
+  fs::path result = base;
+  bool folderExists = true;  // below a missing component nothing can be found
+  for (const std::string_view component : components(windowsStyleRelative)) {
+    if (folderExists) {
+      if (auto entry = findEntry(result, component)) {
+        result /= *entry;
+        continue;
+      }
+      folderExists = false;
+    }
+    result /= component;
+  }
+  return result;
+}
+
+std::vector<fs::path> listFiles(const fs::path& folder, std::string_view extension) {
+  struct Listed {
+    std::u16string key;
+    fs::path path;
+  };
+  const NameMatcher wanted(extension);
+  std::vector<Listed> listed;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    std::error_code statusError;
+    if (!it->is_regular_file(statusError)) continue;
+    const fs::path name = it->path().filename();
+    if (!wanted.matches(name.extension().native())) continue;
+    std::u16string key = fromUtf8(name.native());
+    for (char16_t& c : key) c = toUpperCp1250(c);
+    listed.push_back({std::move(key), it->path()});
+  }
+  // Names equal but for case fall back to byte order, so the order never
+  // depends on the order of the directory.
+  std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+    if (a.key != b.key) return a.key < b.key;
+    return a.path.filename().native() < b.path.filename().native();
+  });
+  std::vector<fs::path> paths;
+  paths.reserve(listed.size());
+  for (Listed& entry : listed) paths.push_back(std::move(entry.path));
+  return paths;
+}
+
+}  // namespace tymba

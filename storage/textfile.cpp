@@ -1,0 +1,208 @@
+#include "storage/textfile.h"
+
+#include "core/cp1250.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <random>
+
+namespace tymba {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::error_code lastError() { return {errno, std::generic_category()}; }
+
+// Captures errno before anything else can change it.
+[[noreturn]] void fail(const char* action, const fs::path& file) {
+  const std::error_code code = lastError();
+  throw TextFileError(action, file, code);
+}
+
+std::string describe(const std::string& action, const fs::path& file, std::error_code code) {
+  return action + " \"" + file.string() + "\": " + code.message();
+}
+
+int openFile(const fs::path& file, int flags, mode_t mode = 0) {
+  int fd;
+  do {
+    fd = ::open(file.c_str(), flags | O_CLOEXEC, mode);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+// Owns an open file descriptor.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+
+  int get() const noexcept { return fd_; }
+  bool isOpen() const noexcept { return fd_ >= 0; }
+  void reset(int fd) noexcept {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+  }
+  // Closing can report a write that failed late, so writers close explicitly.
+  bool close() noexcept {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+std::string readAllBytes(const fs::path& file) {
+  Descriptor fd(openFile(file, O_RDONLY));
+  if (!fd.isOpen()) fail("cannot open for reading", file);
+  std::string bytes;
+  char buffer[16384];
+  for (;;) {
+    const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      fail("cannot read", file);
+    }
+    if (count == 0) return bytes;
+    bytes.append(buffer, static_cast<std::size_t>(count));
+  }
+}
+
+// A new file beside the target, removed again unless it was renamed over it.
+class TemporaryFile {
+ public:
+  TemporaryFile(const fs::path& target, mode_t mode) : fd_(-1) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 16 && !fd_.isOpen(); ++attempt) {
+      const auto suffix = std::to_string(std::uniform_int_distribution<std::uint32_t>()(random));
+      path_ = target.parent_path() / ("." + target.filename().string() + ".tmp" + suffix);
+      fd_.reset(openFile(path_, O_WRONLY | O_CREAT | O_EXCL, mode));
+      if (!fd_.isOpen() && errno != EEXIST) break;
+    }
+    if (!fd_.isOpen()) fail("cannot create a temporary file to replace", target);
+  }
+  ~TemporaryFile() {
+    if (!renamed_) ::unlink(path_.c_str());
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  Descriptor& descriptor() noexcept { return fd_; }
+  const fs::path& path() const noexcept { return path_; }
+  void markRenamed() noexcept { renamed_ = true; }
+
+ private:
+  fs::path path_;
+  Descriptor fd_;
+  bool renamed_ = false;
+};
+
+// Makes a finished rename survive a crash; a failure here loses nothing that
+// is not lost anyway, so it is not reported.
+void flushFolder(const fs::path& folder) {
+  Descriptor fd(openFile(folder.empty() ? fs::path(".") : folder, O_RDONLY | O_DIRECTORY));
+  if (fd.isOpen()) ::fsync(fd.get());
+}
+
+}  // namespace
+
+TextFileError::TextFileError(const std::string& action, fs::path file, std::error_code code)
+    : std::runtime_error(describe(action, file, code)), path_(std::move(file)), code_(code) {}
+
+std::u16string readWholeText(const fs::path& file) { return decodeCp1250(readAllBytes(file)); }
+
+std::vector<std::u16string> readLines(const fs::path& file) {
+  std::vector<std::u16string> lines;
+  TextReader reader(file);
+  while (auto line = reader.readLine()) lines.push_back(std::move(*line));
+  return lines;
+}
+
+void TextReader::open(const fs::path& file) {
+  text_.clear();
+  position_ = 0;
+  text_ = readWholeText(file);
+}
+
+std::optional<std::u16string> TextReader::readLine() {
+  if (atEnd()) return std::nullopt;
+  const std::size_t end = std::min(text_.find_first_of(u"\r\n", position_), text_.size());
+  std::u16string line = text_.substr(position_, end - position_);
+  position_ = end;
+  if (position_ < text_.size()) {
+    const bool crLf =
+        text_[position_] == u'\r' && position_ + 1 < text_.size() && text_[position_ + 1] == u'\n';
+    position_ += crLf ? 2 : 1;
+  }
+  return line;
+}
+
+void writeText(const fs::path& file, std::u16string_view text) {
+  replaceFileContents(file, encodeCp1250(text));
+}
+
+void appendText(const fs::path& file, std::u16string_view text) {
+  Descriptor fd(openFile(file, O_WRONLY | O_APPEND | O_CREAT, static_cast<mode_t>(kNewFileMode)));
+  if (!fd.isOpen()) fail("cannot open for appending", file);
+  if (!writeAll(fd.get(), encodeCp1250(text)) || !fd.close()) {
+    fail("cannot append to", file);
+  }
+}
+
+void replaceFileContents(const fs::path& file, std::string_view bytes, fs::perms newFileMode) {
+  fs::path target = file;
+  std::error_code linkError;
+  if (fs::is_symlink(fs::symlink_status(file, linkError))) {
+    fs::path resolved = fs::weakly_canonical(file, linkError);
+    if (!linkError) target = std::move(resolved);
+  }
+
+  // The temporary file starts private and takes an existing file's mode
+  // before anything is written into it.
+  struct stat existing {};
+  const bool targetExists = ::stat(target.c_str(), &existing) == 0;
+  // A read-only file stays as it is, as it would when opened for writing.
+  if (targetExists && !S_ISDIR(existing.st_mode) && ::access(target.c_str(), W_OK) != 0) {
+    fail("cannot write", target);
+  }
+  TemporaryFile temporary(target,
+                          targetExists ? S_IRUSR | S_IWUSR : static_cast<mode_t>(newFileMode));
+  Descriptor& fd = temporary.descriptor();
+  if (targetExists && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
+    fail("cannot give the temporary file the mode of", target);
+  }
+  if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close()) {
+    fail("cannot write the temporary file to replace", target);
+  }
+  if (::rename(temporary.path().c_str(), target.c_str()) != 0) {
+    fail("cannot replace", target);
+  }
+  temporary.markRenamed();
+  flushFolder(target.parent_path());
+}
+
+}  // namespace tymba
