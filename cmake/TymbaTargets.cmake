@@ -58,8 +58,9 @@ function(tymba_qtest name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TYMBA_TEST_BIN_DIR}
                                            AUTOMOC ON)
   set(home ${CMAKE_BINARY_DIR}/test-home/${name})
-  file(MAKE_DIRECTORY ${home}/config ${CMAKE_BINARY_DIR}/test-tmp)
+  file(MAKE_DIRECTORY ${home}/config ${home}/runtime ${CMAKE_BINARY_DIR}/test-tmp)
+  file(CHMOD ${home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT
-    "QT_QPA_PLATFORM=offscreen;QTEST_FUNCTION_TIMEOUT=120000;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;TMPDIR=${CMAKE_BINARY_DIR}/test-tmp;LANG=cs_CZ.UTF-8")
+    "QT_QPA_PLATFORM=offscreen;QTEST_FUNCTION_TIMEOUT=120000;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_RUNTIME_DIR=${home}/runtime;TMPDIR=${CMAKE_BINARY_DIR}/test-tmp;LANG=cs_CZ.UTF-8")
 endfunction()

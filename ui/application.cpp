@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "storage/programfolder.h"
+#include "ui/fonts.h"
 #include "ui/frmZaklad.h"
 
 namespace tymba {

@@ -1,14 +1,139 @@
 #pragma once
+// The main window. It owns the current run's input boxes, the target-text
+// displays and the timers; the engines in core/ decide what a keystroke
+// means, and this window only shows their answers and forwards events.
+
 #include <QMainWindow>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/lessonengine.h"
+
+class QAction;
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QTimer;
 
 namespace tymba {
+
 struct AppContext;
+class TargetTextLabel;
+class TextHolder;
+class TypingBox;
+
+enum class LessonKind { Lesson, Practice };
+
 class frmZaklad : public QMainWindow {
   Q_OBJECT
  public:
-  explicit frmZaklad(AppContext& context);
+  explicit frmZaklad(AppContext& context, QWidget* parent = nullptr);
+  ~frmZaklad() override;
+
+  // Resets the run; the loaded text stays.
+  void Vymazat();
+
+  // The start of an exercise-text run for the chosen entry (empty: nothing
+  // chosen). The text reaches the display directly. Returns false when the
+  // run was not prepared.
+  bool startExerciseRun(const QString& entry, const std::u16string& targetText);
+
+  // Shows an exercise text in the three stacked target labels and appends
+  // its copies to the alignment copy.
+  void showTargetText(const std::u16string& text);
+
+  // The common start of a lesson or practice run from its display lines
+  // (index 0 empty). A lesson takes its fixed duration, loss and limits; a
+  // practice run keeps those its settings dialog has put into the state.
+  void startLessonRun(const QString& entry, std::vector<std::u16string> lines, LessonKind kind);
+
+  // Ends the run: timers stopped, the end time taken; the result follows.
+  void endRun();
+
+  // Aligns the typed text with the target text into the error list.
+  void Oprava();
+
+ signals:
+  // A run has ended and waits for its evaluation.
+  void runEnded();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void buildInfoPanel(QWidget* panel);
+  void buildExercisePanel();
+  void buildLessonPanel();
+  void buildInputPanel(QWidget* panel);
+  void buildTimersAndActions();
+
+  void applyFontSize();
+  void layoutExercisePanel();
+  void layoutLessonPanel();
+  void placeTargetLabels();
+  void fitTargetPanel();
+  void renderLessonDisplay();
+  void setStartCaptions();
+  int lineHeightPixels() const;
+
+  // One handler per control event.
+  void txtVysledek_Change();
+  bool txtVysledek_KeyDown(QKeyEvent* event);
+  void txtVVysledek_Change();
+  bool txtVVysledek_KeyDown(QKeyEvent* event);
+  bool txtVVysledek_KeyPress(QKeyEvent* event);
+  void txtVVysledek_LostFocus(Qt::FocusReason reason);
+  void tmrCasik_Timer();
+  void tmrPosun1_Timer();
+
   AppContext& context_;
+  LessonDisplay lessonDisplay_;
+
+  // Information above the text.
+  QLabel* Label4 = nullptr;
+  std::array<QLabel*, 2> lblIdentita{};
+  QLabel* Label5 = nullptr;
+  QLabel* lblNazev = nullptr;
+  QLabel* Label10 = nullptr;
+  QLabel* lblDoba = nullptr;
+  QLabel* label9 = nullptr;
+  QLabel* lblZtrata = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* lblZahajeni = nullptr;
+  std::array<QLabel*, 2> lblMinuta{};
+  QLabel* lblDvojtecka = nullptr;
+  std::array<QLabel*, 2> lblSekunda{};
+
+  // Exercise panel: the viewport, the scrolling panel, three copies.
+  QWidget* picZadani = nullptr;
+  QWidget* picPozadi = nullptr;
+  std::array<TargetTextLabel*, 3> lblZadani{};  // lblZadani(1) to (3)
+  QLabel* lblVelikostPisma = nullptr;
+  TextHolder* rtbZadani = nullptr;
+
+  // Lesson panel.
+  QWidget* picVZadani = nullptr;
+  std::array<QLabel*, 11> lblRadek{};
+  QFrame* Shape1 = nullptr;
+  QListWidget* lstSeznamChyb = nullptr;
+
+  // Input.
+  QWidget* Picture1 = nullptr;
+  TypingBox* txtVysledek = nullptr;
+  QPlainTextEdit* txtVysledek1 = nullptr;
+  TypingBox* txtVVysledek = nullptr;
+
+  QTimer* tmrCasik = nullptr;
+  QTimer* tmrCas = nullptr;
+  QTimer* tmrLimit = nullptr;
+  QTimer* tmrVypnuti = nullptr;
+  QTimer* tmrPosun1 = nullptr;
+
+  QAction* miZnovu = nullptr;
+  QAction* miUlozit = nullptr;
 };
+
 }  // namespace tymba

@@ -1,0 +1,58 @@
+// One keystroke of an exercise run against a 10,000-character target text,
+// from the key event to the repainted window (offscreen).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "tests/ui/support/windowfixture.h"
+#include "ui/frmZaklad.h"
+#include "ui/typingbox.h"
+
+namespace {
+
+std::u16string targetText(std::size_t length) {
+  const std::u16string sentence =
+      u"Příliš žluťoučký kůň úpěl ďábelské ódy, když se v údolí stmívalo. ";
+  std::u16string text;
+  while (text.size() < length) {
+    text += sentence;
+    if (text.size() % 700 < sentence.size()) text += u"\r\n";
+  }
+  text.resize(length);
+  return text;
+}
+
+void BM_ExerciseKeystroke(benchmark::State& state) {
+  tymba::testing::WindowFixture fx;
+  tymba::frmZaklad window(fx.context);
+  window.resize(960, 700);
+  window.show();
+  QApplication::processEvents();
+  const std::u16string target = targetText(10000);
+  window.startExerciseRun(QStringLiteral("Dlouhý text"), target);
+  auto* box = window.findChild<tymba::TypingBox*>(QStringLiteral("txtVysledek"));
+  // The typist copies the target, pressing Enter at its line breaks.
+  std::u16string copy;
+  for (const char16_t c : target)
+    if (c != u'\n') copy.push_back(c);
+  std::size_t typed = 0;
+  for (auto _ : state) {
+    const char16_t c = copy[typed];
+    if (c == u'\r')
+      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+    else
+      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(QChar(c)), Qt::NoModifier);
+    QApplication::processEvents();
+    fx.clock.advance(0.15);
+    if (++typed == copy.size()) {  // the whole text typed; start it again
+      state.PauseTiming();
+      window.Vymazat();
+      typed = 0;
+      state.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(BM_ExerciseKeystroke)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

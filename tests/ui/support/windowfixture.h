@@ -1,0 +1,29 @@
+#pragma once
+// Everything a window test needs: the shared state, a fake clock, recorded
+// message boxes and a temporary program folder, handed over as the
+// application hands them to its windows.
+
+#include <QLocale>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "core/sharedstate.h"
+#include "tests/ui/support/fakeclock.h"
+#include "tests/ui/support/recordingmessages.h"
+#include "ui/application.h"
+
+namespace tymba::testing {
+
+struct WindowFixture {
+  WindowFixture() : context{state, clock, messages, programDir.path().toStdString()} {
+    QLocale::setDefault(QLocale(QLocale::Czech));
+  }
+
+  QTemporaryDir programDir;
+  SharedState state;
+  FakeClock clock;
+  RecordingMessages messages;
+  AppContext context;
+};
+
+}  // namespace tymba::testing

@@ -1,0 +1,140 @@
+#include "ui/typingbox.h"
+
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+
+namespace tymba {
+
+TypingBox::TypingBox(QWidget* parent) : QPlainTextEdit(parent) {
+  setUndoRedoEnabled(false);
+  setTabChangesFocus(true);
+  connect(this, &QPlainTextEdit::textChanged, this, &TypingBox::checkChange);
+}
+
+int TypingBox::coreLength() const {
+  const QTextDocument* doc = document();
+  // characterCount() counts one separator per paragraph, the last included.
+  return doc->characterCount() - 1 + doc->blockCount() - 1;
+}
+
+bool TypingBox::removesText(QKeyEvent* event) const {
+  static const QKeySequence::StandardKey kRemoving[] = {
+      QKeySequence::Cut,
+      QKeySequence::Paste,
+      QKeySequence::Undo,
+      QKeySequence::Redo,
+      QKeySequence::Delete,
+      QKeySequence::DeleteStartOfWord,
+      QKeySequence::DeleteEndOfWord,
+      QKeySequence::DeleteEndOfLine,
+      QKeySequence::DeleteCompleteLine,
+      QKeySequence::Backspace,
+  };
+  for (const auto key : kRemoving)
+    if (event->matches(key)) return true;
+  return event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+}
+
+void TypingBox::dropSelectionAtEnd() {
+  QTextCursor cursor = textCursor();
+  if (!cursor.hasSelection()) return;
+  cursor.movePosition(QTextCursor::End);
+  setTextCursor(cursor);
+}
+
+void TypingBox::keyPressEvent(QKeyEvent* event) {
+  if (keyDownHandler_ && keyDownHandler_(event)) return;
+  if (!deleting()) {
+    if (removesText(event)) {
+      // Nothing typed can be deleted: the key is swallowed and the caret
+      // goes back to the end of the text.
+      QTextCursor cursor = textCursor();
+      cursor.movePosition(QTextCursor::End);
+      setTextCursor(cursor);
+      event->accept();
+      return;
+    }
+    if (!event->text().isEmpty()) dropSelectionAtEnd();
+  }
+  if (keyPressHandler_ && !event->text().isEmpty() && keyPressHandler_(event)) return;
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void TypingBox::inputMethodEvent(QInputMethodEvent* event) {
+  if (!deleting()) {
+    dropSelectionAtEnd();
+    if (event->replacementLength() != 0 || event->replacementStart() < 0) {
+      // A commit that would replace typed text keeps only its new letters.
+      QInputMethodEvent plain(event->preeditString(), event->attributes());
+      plain.setCommitString(event->commitString());
+      QPlainTextEdit::inputMethodEvent(&plain);
+      return;
+    }
+  }
+  QPlainTextEdit::inputMethodEvent(event);
+}
+
+bool TypingBox::canInsertFromMimeData(const QMimeData* source) const {
+  return deleting() && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void TypingBox::insertFromMimeData(const QMimeData* source) {
+  if (!deleting()) return;
+  QPlainTextEdit::insertFromMimeData(source);
+}
+
+void TypingBox::dropEvent(QDropEvent* event) {
+  if (!deleting()) {
+    event->ignore();
+    return;
+  }
+  QPlainTextEdit::dropEvent(event);
+}
+
+void TypingBox::contextMenuEvent(QContextMenuEvent* event) {
+  // The menu offers cut, paste, delete and undo; a typing test needs none.
+  event->accept();
+}
+
+void TypingBox::focusOutEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusOutEvent(event);
+  emit lostFocus(event->reason());
+}
+
+void TypingBox::setTextQuietly(const QString& text) {
+  const QSignalBlocker blocker(this);
+  setPlainText(text);
+  lastText_ = text;
+  QTextCursor cursor = textCursor();
+  cursor.movePosition(QTextCursor::End);
+  setTextCursor(cursor);
+}
+
+// The safety net behind the refused keys: whatever path an edit takes, text
+// typed where deleting is not allowed comes back, and the edit never counts.
+void TypingBox::checkChange() {
+  if (restoring_) return;
+  const QString now = toPlainText();
+  if (!deleting() && !now.startsWith(lastText_)) {
+    restoring_ = true;
+    {
+      const QSignalBlocker blocker(this);
+      setPlainText(lastText_);
+      QTextCursor cursor = textCursor();
+      cursor.movePosition(QTextCursor::End);
+      setTextCursor(cursor);
+    }
+    restoring_ = false;
+    return;
+  }
+  lastText_ = now;
+  emit changed();
+}
+
+}  // namespace tymba
