@@ -11,22 +11,8 @@ ExerciseKeystroke exerciseKeystroke(SharedState& state, const ExerciseKeystrokeI
     result.ignored = true;
     return result;
   }
-  if (!state.TestBezi) {
-    result.firstKeystroke = true;
-    state.TestBezi = true;
-    state.CasZahajeni = static_cast<std::int32_t>(roundHalfEven(input.now));
-  }
-  result.restartInactivity = true;
-  state.NecinnostTiku = 0;
+  result.timing = timeKeystroke(state, input.now, input.clockRunning, input.dictationVisible);
   if (input.dictationVisible) return result;
-
-  result.playClick = state.ZvukPripraven;
-  if (!input.clockRunning) {
-    state.CasTiku = input.now;
-    state.CasVzorku = input.now;
-    state.CasStartu = static_cast<std::int32_t>(roundHalfEven(state.CasTiku));
-    result.startClock = true;
-  }
   result.scrolls = input.firstLabelHeight > kShortTextHeight;
   return result;
 }

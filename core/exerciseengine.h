@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+#include "core/keystroketiming.h"
 #include "core/sharedstate.h"
 
 namespace tymba {
@@ -23,12 +24,9 @@ struct ExerciseKeystrokeInput {
 };
 
 struct ExerciseKeystroke {
-  bool ignored = false;         // the run has already been evaluated
-  bool firstKeystroke = false;  // stop tmrCasik, show the start time, enable miZnovu
-  bool restartInactivity = false;
-  bool playClick = false;
-  bool startClock = false;  // start tmrCas; CasTiku, CasVzorku, CasStartu are set
-  bool scrolls = false;     // long text: restack the labels, then decide the scroll
+  bool ignored = false;  // the run has already been evaluated
+  KeystrokeTiming timing;
+  bool scrolls = false;  // long text: restack the labels, then decide the scroll
 };
 
 // A change of the input box's text.

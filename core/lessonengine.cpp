@@ -181,22 +181,8 @@ LessonKeystroke lessonKeystroke(SharedState& state, LessonDisplay& display,
     result.ignored = true;
     return result;
   }
-  if (!state.TestBezi) {
-    result.firstKeystroke = true;
-    state.TestBezi = true;
-    state.CasZahajeni = static_cast<std::int32_t>(roundHalfEven(input.now));
-  }
-  result.restartInactivity = true;
-  state.NecinnostTiku = 0;
+  result.timing = timeKeystroke(state, input.now, input.clockRunning, input.dictationVisible);
   if (input.dictationVisible) return result;
-
-  result.playClick = state.ZvukPripraven;
-  if (!input.clockRunning) {
-    state.CasTiku = input.now;
-    state.CasVzorku = input.now;
-    state.CasStartu = static_cast<std::int32_t>(roundHalfEven(input.now));
-    result.startClock = true;
-  }
   const int pismo = state.nastaveni.Pismo;
   display.shape1Left += shape1Step(pismo);
 

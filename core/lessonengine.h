@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/keystroketiming.h"
 #include "core/sharedstate.h"
 
 namespace tymba {
@@ -40,14 +41,11 @@ struct LessonKeystrokeInput {
 
 // What happened; the window maps it to timers, marks, sounds and pictures.
 struct LessonKeystroke {
-  bool emptyBox = false;           // the change emptied the box: nothing else happens
-  bool startLimitTimer = false;    // start tmrLimit
-  bool discarded = false;          // input blocked: keystroke dropped without trace (box emptied)
-  bool ignored = false;            // the run has already been evaluated (TestUkoncen)
-  bool firstKeystroke = false;     // stop tmrCasik, show the start time, enable miZnovu
-  bool restartInactivity = false;  // (re)start tmrVypnuti
-  bool playClick = false;
-  bool startClock = false;  // start tmrCas (CasTiku, CasVzorku, CasStartu already set)
+  bool emptyBox = false;         // the change emptied the box: nothing else happens
+  bool startLimitTimer = false;  // start tmrLimit
+  bool discarded = false;        // input blocked: keystroke dropped without trace (box emptied)
+  bool ignored = false;          // the run has already been evaluated (TestUkoncen)
+  KeystrokeTiming timing;
   bool right = false;
   bool wrong = false;
   std::optional<int> errorRow;  // 0-based row of lstSeznamChyb to set, or to add (errorRowAdded)

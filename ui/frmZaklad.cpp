@@ -439,6 +439,16 @@ void frmZaklad::Oprava() {
 
 // --- Exercise run ---
 
+void frmZaklad::applyTiming(const KeystrokeTiming& timing) {
+  if (timing.firstKeystroke) {
+    tmrCasik->stop();
+    lblZahajeni->setText(context_.clock.timeAndDateText());
+    miZnovu->setEnabled(true);
+  }
+  if (timing.restartInactivity) tmrVypnuti->start();
+  if (timing.startClock) tmrCas->start();
+}
+
 void frmZaklad::txtVysledek_Change() {
   SharedState& stav = context_.stav;
   const ExerciseKeystrokeInput input{
@@ -450,13 +460,7 @@ void frmZaklad::txtVysledek_Change() {
   };
   const ExerciseKeystroke step = exerciseKeystroke(stav, input);
   if (step.ignored) return;
-  if (step.firstKeystroke) {
-    tmrCasik->stop();
-    lblZahajeni->setText(context_.clock.timeAndDateText());
-    miZnovu->setEnabled(true);
-  }
-  if (step.restartInactivity) tmrVypnuti->start();
-  if (step.startClock) tmrCas->start();
+  applyTiming(step.timing);
   if (!step.scrolls) return;
 
   std::array<LabelSpan, 3> spans;
@@ -531,13 +535,7 @@ void frmZaklad::txtVVysledek_Change() {
     txtVVysledek->clear();
     return;
   }
-  if (step.firstKeystroke) {
-    tmrCasik->stop();
-    lblZahajeni->setText(context_.clock.timeAndDateText());
-    miZnovu->setEnabled(true);
-  }
-  if (step.restartInactivity) tmrVypnuti->start();
-  if (step.startClock) tmrCas->start();
+  applyTiming(step.timing);
   if (step.errorRow) {
     const QString row = toQString(errorRowText(stav, *step.errorRow));
     if (step.errorRowAdded)

@@ -77,6 +77,8 @@ class frmZaklad : public QMainWindow {
   void fitTargetPanel();
   void renderLessonDisplay();
   void setStartCaptions();
+  // The clock and menu side of a keystroke, the same in both kinds of run.
+  void applyTiming(const KeystrokeTiming& timing);
   int lineHeightPixels() const;
 
   // One handler per control event.

@@ -10,9 +10,9 @@ namespace {
 TEST(ExerciseKeystroke, FirstKeystrokeStartsRunAndClock) {
   SharedState state;
   const auto first = exerciseKeystroke(state, {.textLength = 1, .now = 36000.5});
-  EXPECT_TRUE(first.firstKeystroke);
-  EXPECT_TRUE(first.startClock);
-  EXPECT_TRUE(first.restartInactivity);
+  EXPECT_TRUE(first.timing.firstKeystroke);
+  EXPECT_TRUE(first.timing.startClock);
+  EXPECT_TRUE(first.timing.restartInactivity);
   EXPECT_TRUE(state.TestBezi);
   EXPECT_TRUE(state.JeNapsano);
   EXPECT_EQ(state.CasZahajeni, 36000);  // halves go to the even neighbour
@@ -23,8 +23,8 @@ TEST(ExerciseKeystroke, FirstKeystrokeStartsRunAndClock) {
   state.NecinnostTiku = 4;
   const auto second =
       exerciseKeystroke(state, {.textLength = 2, .now = 36003.7, .clockRunning = true});
-  EXPECT_FALSE(second.firstKeystroke);
-  EXPECT_FALSE(second.startClock);
+  EXPECT_FALSE(second.timing.firstKeystroke);
+  EXPECT_FALSE(second.timing.startClock);
   EXPECT_EQ(state.NecinnostTiku, 0);
   EXPECT_EQ(state.CasZahajeni, 36000);
   EXPECT_DOUBLE_EQ(state.CasTiku, 36000.5);
@@ -53,9 +53,9 @@ TEST(ExerciseKeystroke, DictationRunLeavesTheClockToThePlayer) {
   state.ZvukPripraven = true;
   const auto result =
       exerciseKeystroke(state, {.textLength = 1, .now = 100, .dictationVisible = true});
-  EXPECT_TRUE(result.firstKeystroke);
-  EXPECT_FALSE(result.startClock);
-  EXPECT_FALSE(result.playClick);
+  EXPECT_TRUE(result.timing.firstKeystroke);
+  EXPECT_FALSE(result.timing.startClock);
+  EXPECT_FALSE(result.timing.playClick);
 }
 
 TEST(ExerciseKeystroke, OnlyTextsTallerThan2400TwipsScroll) {

@@ -29,7 +29,7 @@ struct LessonRun {
     const LessonKeystroke result = lessonKeystroke(
         state, display, {text, now, limitTimerRunning, clockRunning, dictationVisible});
     if (result.startLimitTimer) limitTimerRunning = true;
-    if (result.startClock) clockRunning = true;
+    if (result.timing.startClock) clockRunning = true;
     if (result.runFinished) limitTimerRunning = clockRunning = false;
     return result;
   }
@@ -190,7 +190,7 @@ TEST(LessonEngine, ThreeInARowBlocksForOneSecond) {
       EXPECT_EQ(run.state.CasUhozu, toFixed4(1000.0 + row.delay));
     } else {
       // Without trace: no mark, no text, no count, no time.
-      EXPECT_FALSE(next.restartInactivity);
+      EXPECT_FALSE(next.timing.restartInactivity);
       EXPECT_FALSE(next.updateNextKey);
       EXPECT_EQ(run.state.CasBloku, 1000.0);
       EXPECT_EQ(run.marks(), u"xyz");
@@ -506,7 +506,7 @@ TEST(LessonEngine, KeystrokesAfterTheEvaluationAreIgnored) {
   const LessonKeystroke after = run.type(u"b", 11.0);
   EXPECT_TRUE(after.ignored);
   EXPECT_FALSE(after.right);
-  EXPECT_FALSE(after.restartInactivity);
+  EXPECT_FALSE(after.timing.restartInactivity);
   EXPECT_FALSE(after.updateNextKey);
   EXPECT_EQ(run.state.NapsanyText, u"a");
   EXPECT_EQ(run.marks(), u" ");
@@ -517,10 +517,10 @@ TEST(LessonEngine, FirstKeystrokeStartsTheRunAndTheClock) {
   LessonRun run({u"abc "});
   run.state.NecinnostTiku = 3;
   const LessonKeystroke first = run.type(u"a", 4000.5);
-  EXPECT_TRUE(first.firstKeystroke);
+  EXPECT_TRUE(first.timing.firstKeystroke);
   EXPECT_TRUE(first.startLimitTimer);
-  EXPECT_TRUE(first.startClock);
-  EXPECT_TRUE(first.restartInactivity);
+  EXPECT_TRUE(first.timing.startClock);
+  EXPECT_TRUE(first.timing.restartInactivity);
   EXPECT_TRUE(run.state.TestBezi);
   EXPECT_TRUE(run.state.JeNapsano);
   EXPECT_EQ(run.state.CasZahajeni, 4000);  // halves go to the even second
@@ -531,10 +531,10 @@ TEST(LessonEngine, FirstKeystrokeStartsTheRunAndTheClock) {
 
   run.state.NecinnostTiku = 2;
   const LessonKeystroke second = run.type(u"b", 4001.7);
-  EXPECT_FALSE(second.firstKeystroke);
+  EXPECT_FALSE(second.timing.firstKeystroke);
   EXPECT_FALSE(second.startLimitTimer);
-  EXPECT_FALSE(second.startClock);
-  EXPECT_TRUE(second.restartInactivity);
+  EXPECT_FALSE(second.timing.startClock);
+  EXPECT_TRUE(second.timing.restartInactivity);
   EXPECT_EQ(run.state.CasZahajeni, 4000);
   EXPECT_EQ(run.state.CasTiku, 4000.5);
   EXPECT_EQ(run.state.NecinnostTiku, 0);
@@ -542,10 +542,10 @@ TEST(LessonEngine, FirstKeystrokeStartsTheRunAndTheClock) {
 
 TEST(LessonEngine, ClickOnlyWithSound) {
   LessonRun quiet({u"abc "});
-  EXPECT_FALSE(quiet.type(u"a", 1.0).playClick);
+  EXPECT_FALSE(quiet.type(u"a", 1.0).timing.playClick);
   LessonRun loud({u"abc "});
   loud.state.ZvukPripraven = true;
-  EXPECT_TRUE(loud.type(u"a", 1.0).playClick);
+  EXPECT_TRUE(loud.type(u"a", 1.0).timing.playClick);
 }
 
 TEST(LessonEngine, EmptyBoxDoesNothing) {
@@ -562,9 +562,9 @@ TEST(LessonEngine, DictationStopsAfterTheInactivityRestart) {
   LessonRun run({u"abc "});
   run.dictationVisible = true;
   const LessonKeystroke result = run.type(u"a", 1.0);
-  EXPECT_TRUE(result.firstKeystroke);
-  EXPECT_TRUE(result.restartInactivity);
-  EXPECT_FALSE(result.startClock);
+  EXPECT_TRUE(result.timing.firstKeystroke);
+  EXPECT_TRUE(result.timing.restartInactivity);
+  EXPECT_FALSE(result.timing.startClock);
   EXPECT_FALSE(result.right);
   EXPECT_EQ(run.marks(), u"");
   EXPECT_EQ(run.state.NapsanyText, u"");

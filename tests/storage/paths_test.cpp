@@ -7,26 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/storage/tempfolder.h"
+
 namespace tymba {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Each test works in a folder of its own, removed afterwards.
-class PathsTest : public ::testing::Test {
+class PathsTest : public testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ =
-        fs::temp_directory_path() / (std::string("tymba-") + test->test_suite_name() + "-" +
-                                     test->name() + "-" + std::to_string(std::random_device()()));
-    ASSERT_TRUE(fs::create_directory(root_));
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
-
   // "a/b/" makes folders, "a/b.txt" a file with its folders.
   static void make(const fs::path& folder, const std::string& entry) {
     if (entry.ends_with('/')) {
@@ -36,8 +25,6 @@ class PathsTest : public ::testing::Test {
       std::ofstream(folder / entry) << "x";
     }
   }
-
-  fs::path root_;
 };
 
 TEST_F(PathsTest, ResolvesEachComponentIgnoringCase) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/storage/tempfolder.h"
+
 namespace tymba {
 namespace {
 
@@ -25,21 +27,8 @@ const std::u16string kCzechLetters =
     u"aábcčdďeéěfghiíjklmnňoópqrřsštťuúůvwxyýzž"
     u"AÁBCČDĎEÉĚFGHIÍJKLMNŇOÓPQRŘSŠTŤUÚŮVWXYÝZŽ";
 
-// Each test works in a folder of its own, removed afterwards.
-class TextFileTest : public ::testing::Test {
+class TextFileTest : public testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ =
-        fs::temp_directory_path() / (std::string("tymba-") + test->test_suite_name() + "-" +
-                                     test->name() + "-" + std::to_string(std::random_device()()));
-    ASSERT_TRUE(fs::create_directory(root_));
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
-
   static void writeBytes(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
   }
@@ -58,8 +47,6 @@ class TextFileTest : public ::testing::Test {
   static fs::perms modeOf(const fs::path& file) {
     return fs::status(file).permissions() & fs::perms::mask;
   }
-
-  fs::path root_;
 };
 
 TEST_F(TextFileTest, BytesRoundTripUnchanged) {

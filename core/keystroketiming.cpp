@@ -1,0 +1,27 @@
+#include "core/keystroketiming.h"
+
+namespace tymba {
+
+KeystrokeTiming timeKeystroke(SharedState& state, double now, bool clockRunning,
+                              bool dictationVisible) {
+  KeystrokeTiming timing;
+  if (!state.TestBezi) {
+    timing.firstKeystroke = true;
+    state.TestBezi = true;
+    state.CasZahajeni = static_cast<std::int32_t>(roundHalfEven(now));
+  }
+  timing.restartInactivity = true;
+  state.NecinnostTiku = 0;
+  if (dictationVisible) return timing;
+
+  timing.playClick = state.ZvukPripraven;
+  if (!clockRunning) {
+    state.CasTiku = now;
+    state.CasVzorku = now;
+    state.CasStartu = static_cast<std::int32_t>(roundHalfEven(now));
+    timing.startClock = true;
+  }
+  return timing;
+}
+
+}  // namespace tymba
