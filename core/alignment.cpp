@@ -24,28 +24,32 @@
 // - The recovery after 20 scattered give-ups (below) also starts the next
 //   search from the new typed position and counts its entries afresh.
 //
-// Why it always ends:
+// Why it always ends (every loop inside a pass has a bound fixed when it
+// starts, so it is about the passes of the main loop):
 // 1. Every search moves j forward. Each search ends by resynchronising,
 //    giving up or recovering, and all three set flag A, so every search starts
-//    at jS = j (= s). A resynchronisation sets j = m + jS > j; a give-up
-//    (reached only when no candidate confirmed a run, so j is still s)
-//    sets j + 1. Only a recovery moves j back.
+//    at jS = j (= s), and jS only grows in it. A resynchronisation sets
+//    j = m + jS > j; a give-up (reached only when no candidate confirmed a
+//    run, so j is still s) sets j + 1. Only a recovery moves j back.
 // 2. A pass without a search moves j forward, or keeps j and moves i forward
 //    past a target character equal to P[j] (at most length of T times in a
 //    row), or keeps both and lets r grow towards 3 (at most three times).
 //    So between two recoveries there are finitely many passes.
-// 3. A recovery sets i = iB + 201. Until the next recovery i moves back only
-//    to iB, and iB is only ever set to i or moved forward, so the next
-//    recovery lands at least 201 further into the target. Once one lands
-//    beyond the end of the target nothing in it can match again: every later
-//    search gives up, at consecutive typed positions, which the 20-entry check
-//    accepts because the recovery restarted its count. So there are at most
-//    (length of T) / 201 + 1 recoveries.
+// 3. A recovery sets i = iB + 201 and flag B, so the next search takes iB = i.
+//    From then until the next recovery neither i nor iB falls below that (i
+//    moves back only to iB; iB is only set to i or moved forward), so each
+//    recovery lands at least 201 further into the target than the one before.
+//    Once one lands beyond the end of the target nothing in it can match
+//    again: every later search gives up, at consecutive typed positions, which
+//    the 20-entry check accepts because the recovery restarted its count. So
+//    there are at most (length of T) / 201 + 1 recoveries.
 //
 // Why no typed position is entered twice: at the start of a pass every entry
 // lies before j. A pass enters positions from j on (the match phase at j0, the
 // swap at j and j + 1, the search one entry at jS or j) and leaves j beyond
-// each of them; a recovery drops every entry from its new j on.
+// each of them; a recovery drops every entry from its new j on. Each of those
+// positions holds a typed character the step has compared, so it lies within
+// the typed text.
 
 namespace tymba {
 namespace {

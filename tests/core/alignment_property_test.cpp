@@ -83,19 +83,23 @@ std::u16string applyEdits(Random& random, std::u16string text, int edits) {
         text.insert(x, run);
         break;
       }
-      case 5:  // a line break typed as a blank
-        if (atLineBreak) text.replace(x, 2, u" ");
+      case 5: {  // the next line break typed as a blank
+        const std::size_t lineBreak = text.find(u"\r\n", x);
+        if (lineBreak != std::u16string::npos) text.replace(lineBreak, 2, u" ");
         break;
-      default:  // a blank typed as a line break
-        if (x < text.size() && text[x] == u' ') text.replace(x, 1, u"\r\n");
+      }
+      default: {  // the next blank typed as a line break
+        const std::size_t blank = text.find(u' ', x);
+        if (blank != std::u16string::npos) text.replace(blank, 1, u"\r\n");
         break;
+      }
     }
   }
   return text;
 }
 
-// Every line break typed as a blank or every other blank typed as a line
-// break: typing that the rules do not count as wrong.
+// A copy with about half the line breaks typed as blanks and a third of the
+// blanks typed as line breaks: typing that the rules do not count as wrong.
 std::u16string exchangeLineBreaks(Random& random, const std::u16string& text) {
   std::u16string typed;
   for (std::size_t x = 0; x < text.size(); ++x) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/cp1250.h"
@@ -17,11 +19,23 @@ struct Entry {
   std::u16string character;
 };
 
-// One line per entry, so that a failure shows the whole list readably.
+// One line per entry, so that a failure shows the whole list readably;
+// control characters and halves of a surrogate pair as their numbers.
 std::string describe(const std::vector<Entry>& entries) {
   std::string text;
-  for (const Entry& entry : entries)
-    text += std::to_string(entry.position) + " '" + toUtf8(entry.character) + "'\n";
+  for (const Entry& entry : entries) {
+    text += std::to_string(entry.position) + " '";
+    for (const char16_t c : entry.character) {
+      if (c < 0x20 || (c >= 0xD800 && c < 0xE000)) {
+        char number[8];
+        std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(c));
+        text += number;
+      } else {
+        text += toUtf8(std::u16string(1, c));
+      }
+    }
+    text += "'\n";
+  }
   return text;
 }
 
@@ -161,37 +175,55 @@ TEST(Alignment, LineBreaksKeepTheOffset) {
   });
 }
 
-TEST(Alignment, ManyGiveUps) {
-  // Wrong typing after a resynchronisation: the give-ups lie on consecutive
-  // positions, counted from the resynchronisation, so the alignment goes on.
+TEST(Alignment, GiveUpsOnConsecutivePositionsGoOn) {
+  // The check counts the entries since the last resynchronisation, and looks
+  // at the latest 19 pairs of positions.
   const std::u16string twentyFiveQ(25, u'Q');
-  // A letter "X" that the target never has after every four right letters:
-  // the twentieth scattered give-up makes the alignment recover. It drops
-  // the entries so far and, the target being used up 201 characters further
-  // on, gives up every typed character from one before the twentieth "X".
-  std::u16string alphabetFourTimes;
-  std::u16string withX;
-  for (int n = 0; n < 4; ++n) alphabetFourTimes += u"abcdefghijklmnopqrstuvwxyz";
-  for (std::size_t x = 0; x < alphabetFourTimes.size(); x += 4)
-    withX += alphabetFourTimes.substr(x, 4) + u"X";
-
   expectRows({
       {"everything typed wrong", u"Příliš žluťoučký kůň", std::u16string(25, u'q'),
        typedFrom(1, std::u16string(25, u'q'))},
       {"wrong typing after a gap", u"Příliš žluťoučký kůň úpěl ďábelské ódy",
        u"Příliš žluťučký kůň " + twentyFiveQ,
        std::vector<Entry>{{12, u" "}} + typedFrom(21, twentyFiveQ)},
-      {"twenty scattered give-ups", alphabetFourTimes, withX,
-       typedFrom(99, u"bXcdefXghijXklmnXopqrXstuvXwxyzX")},
-      // The recovery goes on 201 target characters further, where this target
-      // holds the rest of the typed text.
-      {"twenty scattered give-ups, the typed text going on 201 characters further",
-       alphabetFourTimes + std::u16string(177, u'f') + u"bXcdefXghijXklmnXopqrXstuvXwxyzX",
-       withX,
-       {}},
-      // The oldest of the 19 pairs checked is the only one apart.
+      // The earlier give-up makes the oldest pair the only one apart: the
+      // alignment recovers, dropping it, and gives up from typed position 18.
       {"a give-up, then wrong typing", u"Příliš žluťoučký kůň úpěl ďábelské ódy",
        u"PřílXiš žluťoučký " + twentyFiveQ, typedFrom(18, u" " + twentyFiveQ)},
+  });
+}
+
+// The alphabet `times` times, and the same typed with an "X", which the
+// alphabet never has, after every four letters.
+std::pair<std::u16string, std::u16string> alphabetWithX(int times) {
+  std::u16string alphabet;
+  for (int n = 0; n < times; ++n) alphabet += u"abcdefghijklmnopqrstuvwxyz";
+  std::u16string typed;
+  for (std::size_t x = 0; x < alphabet.size(); x += 4) typed += alphabet.substr(x, 4) + u"X";
+  return {alphabet, typed};
+}
+
+TEST(Alignment, TwentyScatteredGiveUpsRecover) {
+  // The twentieth "X" (typed position 100) makes the alignment recover: it
+  // drops the entries so far and goes on from typed position 99 and target
+  // position 282, 201 further than where the last search started.
+  const auto [alphabet, typed] = alphabetWithX(4);
+  const auto [longAlphabet, longTyped] = alphabetWithX(8);
+  const std::u16string rest = u"bXcdefXghijXklmnXopqrXstuvXwxyzX";  // typed from 99 on
+  const std::u16string filler(177, u'f');
+  expectRows({
+      {"the target used up", alphabet, typed, typedFrom(99, rest)},
+      {"the rest of the typed text at target position 282", alphabet + filler + rest, typed, {}},
+      // The search after the recovery looks for the typed "b" at 99.
+      {"the rest of the typed text at target position 283",
+       alphabet + filler + u"z" + rest,
+       typed,
+       {{99, u" "}}},
+      // Entries are counted afresh after a recovery: the second one comes
+      // with the twentieth entry after the first (typed position 199).
+      {"twice, after a gap",
+       u"0123456789" + longAlphabet.substr(0, 80) + std::u16string(201, u'f') +
+           longAlphabet.substr(79),
+       u"012346789" + longTyped, typedFrom(198, longTyped.substr(188))},
   });
 }
 
@@ -215,16 +247,8 @@ TEST(Alignment, LengthOfTheRunASearchFinds) {
   // A run of seven moves the target past it, and the rest cannot be found.
   const std::u16string alphabet = u"abcdefghijklmnopqrstuvwxyz";
   expectRows({
-      {"a run of six",
-       alphabet,
-       u"abcd"
-       u"mnopqrs"
-       u"efghijkl",
-       {{5, u" "}, {12, u" "}}},
-      {"a run of seven", alphabet,
-       u"abcd"
-       u"mnopqrst"
-       u"efghijkl",
+      {"a run of six", alphabet, u"abcdmnopqrsefghijkl", {{5, u" "}, {12, u" "}}},
+      {"a run of seven", alphabet, u"abcdmnopqrstefghijkl",
        std::vector<Entry>{{5, u" "}} + typedFrom(13, u"efghijkl")},
   });
 }
