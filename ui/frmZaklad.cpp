@@ -37,9 +37,6 @@ constexpr int kLessonLineSpareTwips = 2160;
 constexpr int kMinimumWidthTwips = 9400;
 constexpr int kMinimumHeightTwips = 6500;
 
-constexpr int kKeyEscape = Qt::Key_Escape;
-constexpr int kKeyF5 = Qt::Key_F5;
-
 template <typename T>
 T* named(T* widget, const QString& name) {
   widget->setObjectName(name);
@@ -56,8 +53,13 @@ QString arrayName(const char* name, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-// The run's name, shown in the window title and the captions.
+// Numbers in the captions and the rules: plain decimal, no grouping.
 QString wholeNumber(int value) { return QString::number(value); }
+
+// Esc and F5 end a run from its input box.
+bool isEndKey(const QKeyEvent* event) {
+  return event->key() == Qt::Key_Escape || event->key() == Qt::Key_F5;
+}
 
 }  // namespace
 
@@ -489,7 +491,7 @@ void frmZaklad::txtVysledek_Change() {
 }
 
 bool frmZaklad::txtVysledek_KeyDown(QKeyEvent* event) {
-  if (event->key() != kKeyEscape && event->key() != kKeyF5) return false;
+  if (!isEndKey(event)) return false;
   if (txtVysledek->coreLength() > 0) endRun();
   return true;
 }
@@ -554,7 +556,7 @@ void frmZaklad::txtVVysledek_Change() {
 }
 
 bool frmZaklad::txtVVysledek_KeyDown(QKeyEvent* event) {
-  if (event->key() != kKeyEscape && event->key() != kKeyF5) return false;
+  if (!isEndKey(event)) return false;
   if (!context_.stav.NapsanyText.empty() || txtVVysledek->coreLength() > 0) endRun();
   return true;
 }

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <vector>
 
 #include "tests/ui/support/typing.h"
 #include "tests/ui/support/windowfixture.h"
@@ -35,6 +37,17 @@ std::u16string longText() {
     for (int i = 0; i < 7; ++i) text += sentence;
     text += u"\r\n";
   }
+  return text;
+}
+
+// A text a little taller than the view: while typing, each copy leaves the
+// top and is stacked below again many times.
+std::u16string mediumText() {
+  std::u16string text;
+  for (int paragraph = 0; paragraph < 6; ++paragraph)
+    text +=
+        u"Ve mlýně se točilo kolo a mlynář zpíval, když sypal obilí do násypky. "
+        u"Mouka se prášila po celé světnici. Děti se smály.\r\n";
   return text;
 }
 
@@ -268,6 +281,37 @@ class TestFrmZaklad : public QObject {
     typeText(box(), QStringLiteral("aa"));
     QVERIFY(!timer("tmrPosun1")->isActive());
     QCOMPARE(fx->state.NejdelsiText, third - 5);
+  }
+
+  void theRepeatedTextNeverRunsOut() {
+    startExercise(QStringLiteral("Mlýn"), mediumText());
+    auto* panel = child<QWidget>(QStringLiteral("picPozadi"));
+    auto* view = child<QWidget>(QStringLiteral("picZadani"));
+    QTimer* scroll = timer("tmrPosun1");
+    int scrolls = 0;
+    // Several copies' worth of typing: the labels are restacked many times.
+    for (int typed = 0; typed < 3000; ++typed) {
+      typeText(box(), QStringLiteral("a"));
+      if (!scroll->isActive()) continue;
+      ++scrolls;
+      while (scroll->isActive()) QMetaObject::invokeMethod(scroll, "timeout");
+      // The copies stand one below the other without a gap, from no lower
+      // than the first line of the view down past the typing line (a third
+      // of the way down) with plenty of text ahead of it.
+      std::vector<QRect> copies;
+      for (int i = 1; i <= 3; ++i)
+        copies.push_back(child<TargetTextLabel>(QStringLiteral("lblZadani(%1)").arg(i))
+                             ->geometry()
+                             .translated(0, panel->y()));
+      std::sort(copies.begin(), copies.end(),
+                [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
+      const QString where = QStringLiteral("after scroll %1").arg(scrolls);
+      QVERIFY2(copies[1].top() == copies[0].bottom() + 1, qPrintable(where));
+      QVERIFY2(copies[2].top() == copies[1].bottom() + 1, qPrintable(where));
+      QVERIFY2(copies[0].top() <= 16, qPrintable(where));
+      QVERIFY2(copies[2].bottom() >= view->height() * 2 / 3, qPrintable(where));
+    }
+    QVERIFY2(scrolls > 20, qPrintable(QString::number(scrolls)));
   }
 
   void escapeEndsOnlyARunWithText() {
