@@ -8,7 +8,9 @@
 
 namespace tymba {
 
-Application::Application() : context_{state_, clock_, messages_, std::filesystem::path()} {}
+Application::Application() : context_{state_, clock_, messages_, dialogs_, programFolder()} {
+  registerFontSubstitutes();
+}
 
 Application::~Application() = default;
 

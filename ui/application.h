@@ -7,6 +7,7 @@
 
 #include "core/sharedstate.h"
 #include "ui/clock.h"
+#include "ui/dialogrunner.h"
 #include "ui/messages.h"
 
 namespace tymba {
@@ -18,6 +19,7 @@ struct AppContext {
   SharedState& stav;
   Clock& clock;
   Messages& messages;
+  DialogRunner& dialogs;
   std::filesystem::path programFolder;
 };
 
@@ -31,6 +33,7 @@ class Application {
   SharedState state_;
   SystemClock clock_;
   QtMessages messages_;
+  ModalDialogRunner dialogs_;
   AppContext context_;
   std::unique_ptr<frmZaklad> mainWindow_;
 };

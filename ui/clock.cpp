@@ -11,4 +11,9 @@ QString Clock::timeAndDateText() const {
   return timeText(moment.time()) + QStringLiteral("   ") + dateText(moment.date());
 }
 
+QString Clock::dateAndTimeText() const {
+  const QDateTime moment = now();
+  return dateText(moment.date()) + QStringLiteral("   ") + timeText(moment.time());
+}
+
 }  // namespace tymba

@@ -15,6 +15,8 @@ class Clock {
   double secondsSinceMidnight() const;
   // The time and the date as "current time & three blanks & current date".
   QString timeAndDateText() const;
+  // The date and the time as "current date & three blanks & current time".
+  QString dateAndTimeText() const;
 };
 
 class SystemClock final : public Clock {

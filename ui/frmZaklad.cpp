@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,6 +34,10 @@ constexpr int kTextLeftTwips = 1080;
 constexpr int kTargetLabelSpareTwips = 2490;
 // The lesson lines leave this much of the lesson panel's width free.
 constexpr int kLessonLineSpareTwips = 2160;
+// The time bar's frame.
+constexpr int kTimeBarWidthTwips = 2400;
+// A limit indicator's frame; at rest its bar stands at the half, the limit.
+constexpr int kLimitFrameWidthTwips = 1950;
 // Smallest window: 9400 x 6500 twips.
 constexpr int kMinimumWidthTwips = 9400;
 constexpr int kMinimumHeightTwips = 6500;
@@ -51,14 +56,6 @@ QLabel* namedLabel(const QString& name, const QString& caption, QWidget* parent)
 
 QString arrayName(const char* name, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-// Numbers in the captions and the rules: plain decimal, no grouping.
-QString wholeNumber(int value) { return QString::number(value); }
-
-// Esc and F5 end a run from its input box.
-bool isEndKey(const QKeyEvent* event) {
-  return event->key() == Qt::Key_Escape || event->key() == Qt::Key_F5;
 }
 
 }  // namespace
@@ -153,9 +150,65 @@ void frmZaklad::buildInfoPanel(QWidget* panel) {
   clock->addWidget(lblMinuta[0]);
   clock->addWidget(lblDvojtecka);
   clock->addWidget(lblSekunda[0]);
-  grid->addLayout(clock, 0, 5, 2, 1);
+  auto* clockAndBar = new QVBoxLayout();
+  clockAndBar->addLayout(clock);
+  clockAndBar->addWidget(buildTimeBar(panel));
+  grid->addLayout(clockAndBar, 0, 5, 2, 1);
+  frmLimity = buildLimitFrame(panel);
+  grid->addWidget(frmLimity, 0, 6, 2, 1);
+  frmLimity->hide();
   grid->setColumnStretch(2, 1);
   grid->setColumnStretch(4, 1);
+}
+
+// The time bar: the elapsed part grows inside a fixed frame.
+QWidget* frmZaklad::buildTimeBar(QWidget* parent) {
+  lblKonecna = named(new QFrame(parent), QStringLiteral("lblKonecna"));
+  lblKonecna->setFrameShape(QFrame::Box);
+  lblKonecna->setFixedSize(twipsToPixels(kTimeBarWidthTwips), 8);
+  lblZacatek = named(new QFrame(lblKonecna), QStringLiteral("lblZacatek"));
+  lblZacatek->setAutoFillBackground(true);
+  lblZacatek->setBackgroundRole(QPalette::Highlight);
+  setBar(lblZacatek, kEmptyBarTwips);
+  return lblKonecna;
+}
+
+// Speed and errors of a lesson run against its limits: a bar that is half
+// full at the limit, the value and how far above or below the limit it is.
+QWidget* frmZaklad::buildLimitFrame(QWidget* parent) {
+  auto* frame = named(new QGroupBox(QStringLiteral("Limity"), parent), QStringLiteral("frmLimity"));
+  auto* grid = new QGridLayout(frame);
+  grid->setContentsMargins(6, 2, 6, 2);
+  const auto indicator = [&](int row, const QString& caption, const char* frameName,
+                             const char* barName, const char* valueName, const char* percentName,
+                             QFrame*& barFrame, QFrame*& bar, QLabel*& value, QLabel*& percent) {
+    barFrame = named(new QFrame(frame), QString::fromLatin1(frameName));
+    barFrame->setFrameShape(QFrame::Box);
+    barFrame->setFixedSize(twipsToPixels(kLimitFrameWidthTwips), 10);
+    bar = named(new QFrame(barFrame), QString::fromLatin1(barName));
+    bar->setAutoFillBackground(true);
+    bar->setBackgroundRole(QPalette::Highlight);
+    value = namedLabel(QString::fromLatin1(valueName), QStringLiteral("0"), frame);
+    percent = namedLabel(QString::fromLatin1(percentName), QStringLiteral("0 %"), frame);
+    grid->addWidget(new QLabel(caption, frame), row, 0);
+    grid->addWidget(barFrame, row, 1);
+    grid->addWidget(value, row, 2);
+    grid->addWidget(percent, row, 3);
+  };
+  indicator(0, QStringLiteral("Rychlost"), "picLimitRychlosti", "lblZRychlost", "lblRychlost",
+            "lblProcentoRychlosti", picLimitRychlosti, lblZRychlost, lblRychlost,
+            lblProcentoRychlosti);
+  indicator(1, QStringLiteral("Chyby"), "picLimitChyby", "lblCChyby", "lblChyby", "lblProcentoChyb",
+            picLimitChyby, lblCChyby, lblChyby, lblProcentoChyb);
+  setBar(lblZRychlost, kLimitBarRestTwips);
+  setBar(lblCChyby, kLimitBarRestTwips);
+  return frame;
+}
+
+void frmZaklad::setBar(QFrame* bar, int widthTwips) {
+  const auto* frame = static_cast<QWidget*>(bar->parent());
+  const int width = std::clamp(twipsToPixels(widthTwips), 0, frame->width());
+  bar->setGeometry(0, 0, width, frame->height());
 }
 
 void frmZaklad::buildExercisePanel() {
@@ -220,6 +273,9 @@ void frmZaklad::buildTimersAndActions() {
   tmrVypnuti = timer("tmrVypnuti", 1000);
   tmrPosun1 = timer("tmrPosun1", 50);
   connect(tmrCasik, &QTimer::timeout, this, &frmZaklad::tmrCasik_Timer);
+  connect(tmrCas, &QTimer::timeout, this, &frmZaklad::tmrCas_Timer);
+  connect(tmrLimit, &QTimer::timeout, this, &frmZaklad::tmrLimit_Timer);
+  connect(tmrVypnuti, &QTimer::timeout, this, &frmZaklad::tmrVypnuti_Timer);
   connect(tmrPosun1, &QTimer::timeout, this, &frmZaklad::tmrPosun1_Timer);
 
   miZnovu = named(new QAction(QStringLiteral("Začít &znovu"), this), QStringLiteral("miZnovu"));
@@ -227,6 +283,15 @@ void frmZaklad::buildTimersAndActions() {
   miUlozit =
       named(new QAction(QStringLiteral("Uložit &jako..."), this), QStringLiteral("miUlozit"));
   miUlozit->setEnabled(false);
+  miZnovu->setShortcut(Qt::Key_F2);
+  connect(miZnovu, &QAction::triggered, this, &frmZaklad::miZnovu_Click);
+  miVyhodnoceniTestu = named(new QAction(QStringLiteral("V&yhodnocení testu ..."), this),
+                             QStringLiteral("miVyhodnoceniTestu"));
+  miVyhodnoceniTestu->setShortcut(Qt::Key_F5);
+  miVyhodnoceniTestu->setEnabled(false);
+  connect(miVyhodnoceniTestu, &QAction::triggered, this, &frmZaklad::miVyhodnoceniTestu_Click);
+  // Until the menu bar holds them, the window itself carries their shortcuts.
+  addActions({miZnovu, miUlozit, miVyhodnoceniTestu});
 }
 
 int frmZaklad::lineHeightPixels() const {
@@ -307,275 +372,6 @@ void frmZaklad::layoutExercisePanel() {
     y += label->height();
   }
   fitTargetPanel();
-}
-
-// --- Reset and starts ---
-
-void frmZaklad::Vymazat() {
-  SharedState& stav = context_.stav;
-  txtVysledek->show();
-  picPozadi->move(0, 0);
-  placeTargetLabels();
-  miZnovu->setEnabled(false);
-  miUlozit->setEnabled(false);
-  // Emptying the boxes is the program's own reset, not a keystroke.
-  txtVysledek->setTextQuietly(QString());
-  stav.JeNapsano = false;
-  txtVysledek1->clear();
-  txtVysledek->setEnabled(true);
-  for (QTimer* timer : {tmrLimit, tmrCas, tmrPosun1, tmrVypnuti}) timer->stop();
-  tymba::Vymazat(stav);
-  lstSeznamChyb->clear();
-}
-
-void frmZaklad::showTargetText(const std::u16string& text) {
-  for (TargetTextLabel* label : lblZadani) {
-    label->setText(QString());
-    label->hide();
-  }
-  const std::u16string normalized = normalizeTextEnd(text);
-  const QString shown = toBox(normalized);
-  for (TargetTextLabel* label : lblZadani) label->setText(shown);
-  placeTargetLabels();
-  for (int copy = targetCopies(normalized.size()); copy > 0; --copy) rtbZadani->append(normalized);
-
-  lblZadani[0]->show();
-  if (pixelsToTwips(lblZadani[0]->height()) > kShortTextHeight) {
-    lblZadani[1]->show();
-    lblZadani[2]->show();
-  }
-}
-
-void frmZaklad::setStartCaptions() {
-  const SharedState& stav = context_.stav;
-  lblNazev->setText(toQString(stav.NazevTestu));
-  lblZtrata->setText(wholeNumber(stav.ZtrataUhozu));
-  lblDoba->setText(wholeNumber(stav.DobaTestu) + QStringLiteral(" min"));
-  lblZahajeni->setText(context_.clock.timeAndDateText());
-  tmrCasik->start();
-}
-
-bool frmZaklad::startExerciseRun(const QString& entry, const std::u16string& targetText) {
-  SharedState& stav = context_.stav;
-  if (entry.isEmpty()) {
-    context_.messages.show(QStringLiteral("Vyberte písemnost"), QStringLiteral("Chyba"),
-                           MessageIcon::Exclamation);
-    return false;
-  }
-  stav.TextZeSouboru = false;
-  picVZadani->hide();
-  txtVysledek->show();
-  stav.VybranyText = fromQString(entry);
-  Vymazat();
-  rtbZadani->clear();
-  showTargetText(targetText);
-  stav.DruhTestu = TestKind::Cviceni;
-  stav.NazevTestu = stav.VybranyText;
-  setStartCaptions();
-  QCoreApplication::processEvents();
-  txtVVysledek->hide();
-  txtVysledek->setFocus();
-  setWindowTitle(QStringLiteral("Tymba - ") + entry);
-
-  const QString name = toQString(stav.NazevTestu);
-  const QString minutes = wholeNumber(stav.DobaTestu);
-  const QString loss = wholeNumber(stav.ZtrataUhozu);
-  const QString rules =
-      stav.BezMazani
-          ? QStringLiteral(
-                "Snažte se co nejrychleji s co nejmenším počtem chyb na přesnost opsat tento text "
-                "'%1' po dobu %2 munut při ztrátě %3 úhozů za chybu. Pomocí klávesy F5 můžete "
-                "kdykoli ukončit test. Klávesou F2 spustíte tento test znovu. V tomto testu nemáte "
-                "možnost mazat při testu text, proto doporučuji psát pomale a přesně. Kliknutím na "
-                "OK spustíte test. Hodně štěstí!.")
-          : QStringLiteral(
-                "Snažte se co nejrychleji s co nejmenším počtem chyb opsat tento text '%1' po dobu "
-                "%2 munut při ztrátě %3 úhozů za chybu. Pomocí klávesy F5 můžete kdykoli ukončit "
-                "test. Klávesou F2 spustíte tento test znovu. Máte možnost mazat text. Kliknutím "
-                "na OK spustíte test. Hodně štěstí!.");
-  context_.messages.show(rules.arg(name, minutes, loss), QStringLiteral("Informace"),
-                         MessageIcon::Information);
-  return true;
-}
-
-void frmZaklad::startLessonRun(const QString& entry, std::vector<std::u16string> lines,
-                               LessonKind kind) {
-  SharedState& stav = context_.stav;
-  stav.RadkyVyuky = std::move(lines);
-  if (stav.RadkyVyuky.empty()) stav.RadkyVyuky.emplace_back();
-  picVZadani->show();
-  picVZadani->raise();
-  txtVysledek->hide();
-  stav.NazevTestu = fromQString(entry);
-  if (kind == LessonKind::Lesson) {
-    stav.ZtrataUhozu = 10;
-    stav.DobaTestu = 30;
-    stav.LimitRychlostiTestu = stav.nastaveni.LimitRychlost;
-    stav.LimitChybTestu = stav.nastaveni.LimitChyba;
-  }
-  applyFontSize();
-  showLessonStart(lessonDisplay_, stav.RadkyVyuky, stav.nastaveni.Pismo);
-  renderLessonDisplay();
-  setStartCaptions();
-  setWindowTitle(QStringLiteral("Tymba - ") + entry);
-  stav.DruhTestu = TestKind::Vyuka;
-  QCoreApplication::processEvents();
-  txtVVysledek->show();
-  txtVVysledek->setFocus();
-}
-
-void frmZaklad::endRun() {
-  SharedState& stav = context_.stav;
-  tmrLimit->stop();
-  tmrCas->stop();
-  tmrVypnuti->stop();
-  stav.CasUkonceni =
-      static_cast<std::int32_t>(roundHalfEven(context_.clock.secondsSinceMidnight()));
-  emit runEnded();
-}
-
-void frmZaklad::Oprava() {
-  tymba::Oprava(context_.stav, rtbZadani->text(), toCore(txtVysledek->toPlainText()),
-                [] { QCoreApplication::processEvents(); });
-}
-
-// --- Exercise run ---
-
-void frmZaklad::applyTiming(const KeystrokeTiming& timing) {
-  if (timing.firstKeystroke) {
-    tmrCasik->stop();
-    lblZahajeni->setText(context_.clock.timeAndDateText());
-    miZnovu->setEnabled(true);
-  }
-  if (timing.restartInactivity) tmrVypnuti->start();
-  if (timing.startClock) tmrCas->start();
-}
-
-void frmZaklad::txtVysledek_Change() {
-  SharedState& stav = context_.stav;
-  const ExerciseKeystrokeInput input{
-      .textLength = txtVysledek->coreLength(),
-      .now = context_.clock.secondsSinceMidnight(),
-      .clockRunning = tmrCas->isActive(),
-      .dictationVisible = false,
-      .firstLabelHeight = pixelsToTwips(lblZadani[0]->height()),
-  };
-  const ExerciseKeystroke step = exerciseKeystroke(stav, input);
-  if (step.ignored) return;
-  applyTiming(step.timing);
-  if (!step.scrolls) return;
-
-  std::array<LabelSpan, 3> spans;
-  for (int i = 0; i < 3; ++i)
-    spans[i] = {pixelsToTwips(lblZadani[i]->y()), pixelsToTwips(lblZadani[i]->height())};
-  if (const auto move = restackTargetLabels(spans, stav.nastaveni.Pismo)) {
-    lblZadani[move->label]->move(lblZadani[move->label]->x(), twipsToPixels(move->newTop));
-    fitTargetPanel();
-  }
-
-  const ScrollGeometry geometry{
-      .viewHeight = pixelsToTwips(picZadani->height()),
-      .labelWidth = pixelsToTwips(lblZadani[0]->width()),
-      .cellWidth = pixelsToTwips(lblVelikostPisma->width()),
-      .cellHeight = pixelsToTwips(lblVelikostPisma->height()),
-  };
-  const ScrollDecision scroll = exerciseScroll(stav, input.textLength, geometry);
-  if (scroll.restackShift != 0) {
-    for (TargetTextLabel* label : lblZadani) label->hide();
-    picPozadi->move(0, 0);
-    for (TargetTextLabel* label : lblZadani)
-      label->move(label->x(), label->y() - twipsToPixels(scroll.restackShift));
-    for (TargetTextLabel* label : lblZadani) label->show();
-  }
-  if (scroll.startScroll) tmrPosun1->start();
-}
-
-bool frmZaklad::txtVysledek_KeyDown(QKeyEvent* event) {
-  if (!isEndKey(event)) return false;
-  if (txtVysledek->coreLength() > 0) endRun();
-  return true;
-}
-
-void frmZaklad::tmrPosun1_Timer() {
-  const bool lineDone = scrollStep(context_.stav);
-  picPozadi->move(0, picPozadi->y() - 1);
-  if (lineDone) tmrPosun1->stop();
-}
-
-void frmZaklad::tmrCasik_Timer() { lblZahajeni->setText(context_.clock.timeAndDateText()); }
-
-// --- Lesson run ---
-
-void frmZaklad::renderLessonDisplay() {
-  for (int i = 0; i < 11; ++i) {
-    QString line = toQString(lessonDisplay_.lblRadek[i]);
-    // A line cut at a line break keeps its CR, which is not drawn.
-    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    lblRadek[i]->setText(line);
-  }
-  const int pismo = context_.stav.nastaveni.Pismo;
-  const int widthTwips = 135 + 15 * (pismo - 1);
-  const QRect marks = lblRadek[1]->geometry();
-  Shape1->setGeometry(twipsToPixels(lessonDisplay_.shape1Left), marks.bottom() - 1,
-                      twipsToPixels(widthTwips), 2);
-}
-
-void frmZaklad::txtVVysledek_Change() {
-  SharedState& stav = context_.stav;
-  const std::u16string typed = toCore(txtVVysledek->toPlainText());
-  const LessonKeystrokeInput input{
-      .boxText = typed,
-      .now = context_.clock.secondsSinceMidnight(),
-      .limitTimerRunning = tmrLimit->isActive(),
-      .clockRunning = tmrCas->isActive(),
-      .dictationVisible = false,
-  };
-  const LessonKeystroke step = lessonKeystroke(stav, lessonDisplay_, input);
-  if (step.emptyBox) return;
-  if (step.startLimitTimer) tmrLimit->start();
-  if (step.discarded) {
-    txtVVysledek->clear();
-    return;
-  }
-  applyTiming(step.timing);
-  if (step.errorRow) {
-    const QString row = toQString(errorRowText(stav, *step.errorRow));
-    if (step.errorRowAdded)
-      lstSeznamChyb->addItem(row);
-    else if (QListWidgetItem* item = lstSeznamChyb->item(*step.errorRow))
-      item->setText(row);
-  }
-  renderLessonDisplay();
-  if (step.clearBox) txtVVysledek->clear();
-  if (step.runFinished) {
-    tmrLimit->stop();
-    tmrCas->stop();
-    tmrVypnuti->stop();
-    emit runEnded();
-  }
-}
-
-bool frmZaklad::txtVVysledek_KeyDown(QKeyEvent* event) {
-  if (!isEndKey(event)) return false;
-  if (!context_.stav.NapsanyText.empty() || txtVVysledek->coreLength() > 0) endRun();
-  return true;
-}
-
-bool frmZaklad::txtVVysledek_KeyPress(QKeyEvent* event) {
-  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
-  // Enter counts as the blank that closes a line; elsewhere it does nothing.
-  if (enterCompletesLine(lessonDisplay_)) txtVVysledek->setPlainText(QStringLiteral(" "));
-  return true;
-}
-
-void frmZaklad::txtVVysledek_LostFocus(Qt::FocusReason reason) {
-  // A lesson keeps the keyboard: clicking elsewhere in the window gives the
-  // focus straight back. Another window (a message, a dialog) keeps it.
-  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
-  QTimer::singleShot(0, this, [this] {
-    if (txtVVysledek->isVisible() && txtVVysledek->isEnabled() && isActiveWindow())
-      txtVVysledek->setFocus(Qt::OtherFocusReason);
-  });
 }
 
 }  // namespace tymba

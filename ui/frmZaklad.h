@@ -4,6 +4,7 @@
 // means, and this window only shows their answers and forwards events.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "core/lessonengine.h"
 
 class QAction;
+class QDialog;
 class QFrame;
 class QKeyEvent;
 class QLabel;
@@ -50,21 +52,39 @@ class frmZaklad : public QMainWindow {
   // practice run keeps those its settings dialog has put into the state.
   void startLessonRun(const QString& entry, std::vector<std::u16string> lines, LessonKind kind);
 
-  // Ends the run: timers stopped, the end time taken; the result follows.
+  // Ends the run by the user (F5, Esc, the menu): timers stopped, the end
+  // time taken, the result shown.
   void endRun();
+
+  // Starts the same run again from its beginning, without a message.
+  void restartRun();
 
   // Aligns the typed text with the target text into the error list.
   void Oprava();
 
- signals:
-  // A run has ended and waits for its evaluation.
-  void runEnded();
+  // --- What the result window does to the main window ---
+  // The clock, the lesson's error list and the limit indicators back to rest.
+  void resetLiveIndicators();
+  // The run's typed text (line breaks as CR LF): the input box's text of an
+  // exercise run, the recorded keystrokes of a lesson run.
+  std::u16string typedText() const;
+  // The marked copy into the hidden box; the typed text with its gaps marked
+  // into the input box of an exercise run.
+  void showScoredTexts(const std::u16string& markedCopy, const std::u16string& typedWithGaps);
+  // The end of the evaluation: start time cleared, time bar back, saving
+  // enabled.
+  void finishEvaluation();
+  // Closing the result: a lesson's display back to its first line, the run
+  // reset, the focus in the run's input box, ready for the same text.
+  void resultClosed();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildInfoPanel(QWidget* panel);
+  QWidget* buildTimeBar(QWidget* parent);
+  QWidget* buildLimitFrame(QWidget* parent);
   void buildExercisePanel();
   void buildLessonPanel();
   void buildInputPanel(QWidget* panel);
@@ -77,6 +97,10 @@ class frmZaklad : public QMainWindow {
   void fitTargetPanel();
   void renderLessonDisplay();
   void setStartCaptions();
+  void showResult();
+  void setClockTexts(const QString& minutes, const QString& seconds);
+  void setBar(QFrame* bar, int widthTwips);
+  TypingBox* runInputBox() const;
   // The clock and menu side of a keystroke, the same in both kinds of run.
   void applyTiming(const KeystrokeTiming& timing);
   int lineHeightPixels() const;
@@ -89,10 +113,22 @@ class frmZaklad : public QMainWindow {
   bool txtVVysledek_KeyPress(QKeyEvent* event);
   void txtVVysledek_LostFocus(Qt::FocusReason reason);
   void tmrCasik_Timer();
+  void tmrCas_Timer();
+  void tmrLimit_Timer();
+  void tmrVypnuti_Timer();
   void tmrPosun1_Timer();
+  void miVyhodnoceniTestu_Click();
+  void miZnovu_Click();
+
+  // The time bar's elapsed part at rest; a limit bar at rest (at the limit).
+  static constexpr int kEmptyBarTwips = 15;
+  static constexpr int kLimitBarRestTwips = 975;
 
   AppContext& context_;
   LessonDisplay lessonDisplay_;
+  // The exercise text as loaded, for the restart to load it again.
+  std::u16string loadedText_;
+  QPointer<QDialog> result_;
 
   // Information above the text.
   QLabel* Label4 = nullptr;
@@ -108,6 +144,19 @@ class frmZaklad : public QMainWindow {
   std::array<QLabel*, 2> lblMinuta{};
   QLabel* lblDvojtecka = nullptr;
   std::array<QLabel*, 2> lblSekunda{};
+  QFrame* lblKonecna = nullptr;  // the time bar's frame
+  QFrame* lblZacatek = nullptr;  // the elapsed part
+
+  // Limits of a lesson run.
+  QWidget* frmLimity = nullptr;
+  QFrame* picLimitRychlosti = nullptr;
+  QFrame* lblZRychlost = nullptr;
+  QLabel* lblRychlost = nullptr;
+  QLabel* lblProcentoRychlosti = nullptr;
+  QFrame* picLimitChyby = nullptr;
+  QFrame* lblCChyby = nullptr;
+  QLabel* lblChyby = nullptr;
+  QLabel* lblProcentoChyb = nullptr;
 
   // Exercise panel: the viewport, the scrolling panel, three copies.
   QWidget* picZadani = nullptr;
@@ -136,6 +185,7 @@ class frmZaklad : public QMainWindow {
 
   QAction* miZnovu = nullptr;
   QAction* miUlozit = nullptr;
+  QAction* miVyhodnoceniTestu = nullptr;
 };
 
 }  // namespace tymba

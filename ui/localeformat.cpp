@@ -23,3 +23,28 @@ QString timeText(const QTime& time) {
 }
 
 }  // namespace tymba
+
+namespace tymba {
+
+QString fixed4Text(Fixed4 value) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  const bool negative = value < 0;
+  const Fixed4 magnitude = negative ? -value : value;
+  QString text = locale.toString(static_cast<qlonglong>(magnitude / kFixed4Scale));
+  Fixed4 fraction = magnitude % kFixed4Scale;
+  if (fraction != 0) {
+    QString digits = QString::number(fraction).rightJustified(4, QLatin1Char('0'));
+    while (digits.endsWith(QLatin1Char('0'))) digits.chop(1);
+    text += locale.decimalPoint() + digits;
+  }
+  return negative ? locale.negativeSign() + text : text;
+}
+
+QString wholeNumberText(long long value) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(static_cast<qlonglong>(value));
+}
+
+}  // namespace tymba

@@ -12,3 +12,16 @@ QString dateText(const QDate& date);
 QString timeText(const QTime& time);
 
 }  // namespace tymba
+
+#include "core/clockmath.h"
+
+namespace tymba {
+
+// A four-decimal value in the user's locale with no trailing zeros and no
+// grouping: 2,5641 and 0 and -100 in Czech.
+QString fixed4Text(Fixed4 value);
+
+// A whole number in the user's locale without grouping.
+QString wholeNumberText(long long value);
+
+}  // namespace tymba

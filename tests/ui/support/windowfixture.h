@@ -9,13 +9,14 @@
 
 #include "core/sharedstate.h"
 #include "tests/ui/support/fakeclock.h"
+#include "tests/ui/support/nonblockingdialogs.h"
 #include "tests/ui/support/recordingmessages.h"
 #include "ui/application.h"
 
 namespace tymba::testing {
 
 struct WindowFixture {
-  WindowFixture() : context{state, clock, messages, programDir.path().toStdString()} {
+  WindowFixture() : context{state, clock, messages, dialogs, programDir.path().toStdString()} {
     QLocale::setDefault(QLocale(QLocale::Czech));
   }
 
@@ -23,6 +24,7 @@ struct WindowFixture {
   SharedState state;
   FakeClock clock;
   RecordingMessages messages;
+  NonBlockingDialogs dialogs;
   AppContext context;
 };
 

@@ -1,0 +1,58 @@
+#pragma once
+// The base of the main window's tests: a fresh window on a fresh fixture
+// for every test function, and handles to its controls by object name.
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "tests/ui/support/windowfixture.h"
+#include "ui/frmVysledek.h"
+#include "ui/frmZaklad.h"
+#include "ui/typingbox.h"
+
+namespace tymba::testing {
+
+class MainWindowTest : public QObject {
+ protected:
+  // Call from the test's init() and cleanup() slots.
+  void openWindow() {
+    fx = std::make_unique<WindowFixture>();
+    window = std::make_unique<frmZaklad>(fx->context);
+    window->resize(960, 700);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  }
+  void closeWindow() {
+    if (frmVysledek* open = result()) open->done(QDialog::Accepted);
+    window.reset();
+    fx.reset();
+  }
+
+  template <typename T>
+  T* child(QObject* parent, const QString& name) {
+    T* found = parent->findChild<T*>(name);
+    if (!found) qFatal("no child %s", qPrintable(name));
+    return found;
+  }
+  template <typename T>
+  T* child(const QString& name) {
+    return child<T>(window.get(), name);
+  }
+  TypingBox* box() { return child<TypingBox>(QStringLiteral("txtVysledek")); }
+  TypingBox* lessonBox() { return child<TypingBox>(QStringLiteral("txtVVysledek")); }
+  QTimer* timer(const char* name) { return child<QTimer>(QString::fromLatin1(name)); }
+  QLabel* label(const QString& name) { return child<QLabel>(name); }
+  // The timer's tick, without waiting for it.
+  void tick(const char* name) { QMetaObject::invokeMethod(timer(name), "timeout"); }
+  // The result window the run opened, while it is open.
+  frmVysledek* result() { return fx ? fx->dialogs.last<frmVysledek>() : nullptr; }
+
+  std::unique_ptr<WindowFixture> fx;
+  std::unique_ptr<frmZaklad> window;
+};
+
+}  // namespace tymba::testing

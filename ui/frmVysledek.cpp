@@ -1,0 +1,116 @@
+#include "ui/frmVysledek.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/scoring.h"
+#include "ui/application.h"
+#include "ui/frmZaklad.h"
+#include "ui/localeformat.h"
+#include "ui/textconvert.h"
+
+namespace tymba {
+namespace {
+
+QLabel* valueLabel(const char* name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setMinimumWidth(90);
+  QFont bold = label->font();
+  bold.setBold(true);
+  label->setFont(bold);
+  return label;
+}
+
+}  // namespace
+
+frmVysledek::frmVysledek(AppContext& context, frmZaklad& zaklad)
+    : QDialog(&zaklad), context_(context), zaklad_(zaklad) {
+  setObjectName(QStringLiteral("frmVysledek"));
+  setWindowTitle(QStringLiteral("Vyhodnocení"));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  auto* grid = new QGridLayout();
+  const struct {
+    const char* staticName;
+    const char* caption;
+    QLabel** value;
+    const char* valueName;
+  } rows[] = {
+      {"Label1", "Hubé úhozy:", &lblHrubeUhozy, "lblHrubeUhozy"},
+      {"Label2", "Počet chyb:", &lblPocetChyb, "lblPocetChyb"},
+      {"Label3", "Čisté úhozy:", &lblCisteUhozy, "lblCisteUhozy"},
+      {"Label4", "Procento chyb:", &lblProcentoChyb, "lblProcentoChyb"},
+      {"Label5", "Doba testu:", &lblDobaTestu, "lblDobaTestu"},
+      {"Label6", "Čisté úhozy za minutu:", &lblCisteUhozyMin, "lblCisteUhozyMin"},
+  };
+  int row = 0;
+  for (const auto& r : rows) {
+    auto* caption = new QLabel(QString::fromUtf8(r.caption), this);
+    caption->setObjectName(QString::fromLatin1(r.staticName));
+    *r.value = valueLabel(r.valueName, this);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(*r.value, row, 1);
+    ++row;
+  }
+
+  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setDefault(true);
+  connect(cmdOK, &QPushButton::clicked, this, &frmVysledek::cmdOK_Click);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(cmdOK, 0, Qt::AlignRight);
+}
+
+void frmVysledek::Form_Load() {
+  SharedState& stav = context_.stav;
+  setWindowTitle(QStringLiteral("Vyhodnocení") + QStringLiteral("- ") + toQString(stav.NazevTestu));
+  zaklad_.resetLiveIndicators();
+  QCoreApplication::processEvents();
+  if (stav.DruhTestu == TestKind::Cviceni) zaklad_.Oprava();
+  stav.TestUkoncen = true;
+
+  adjustSize();
+  if (const QScreen* screen = zaklad_.screen()) {
+    const QRect area = screen->geometry();
+    move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
+  }
+
+  const std::u16string typed = zaklad_.typedText();
+  const ScoredTexts texts = scoreRun(stav, typed);
+  lblHrubeUhozy->setText(wholeNumberText(stav.HrubeUhozy));
+  lblDobaTestu->setText(toQString(stav.DobaVysledku));
+  lblCisteUhozy->setText(wholeNumberText(stav.CisteUhozy));
+  lblCisteUhozyMin->setText(stav.CisteUhozyMin > 0 ? wholeNumberText(stav.CisteUhozyMin)
+                                                   : QStringLiteral("0"));
+  lblProcentoChyb->setText(fixed4Text(stav.ProcentoChyb));
+  stav.CasVysledku = fromQString(context_.clock.dateAndTimeText());
+
+  zaklad_.showScoredTexts(texts.markedCopy, texts.typedWithGaps);
+  zaklad_.finishEvaluation();
+  stav.PocetChyb = stav.ChybyVysledku;
+  lblPocetChyb->setText(wholeNumberText(stav.PocetChyb));
+}
+
+void frmVysledek::cmdOK_Click() { accept(); }
+
+void frmVysledek::done(int result) {
+  unload();
+  QDialog::done(result);
+}
+
+void frmVysledek::unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  zaklad_.resultClosed();
+}
+
+}  // namespace tymba

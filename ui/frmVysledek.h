@@ -1,0 +1,46 @@
+#pragma once
+// The result window. Opening it is the moment of scoring: an exercise run is
+// aligned first, then the run is scored and its six values shown. However it
+// is closed, the main window's run is reset for the same text.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace tymba {
+
+struct AppContext;
+class frmZaklad;
+
+class frmVysledek : public QDialog {
+  Q_OBJECT
+ public:
+  frmVysledek(AppContext& context, frmZaklad& zaklad);
+
+  // Scores the ended run and shows the values.
+  void Form_Load();
+
+ public slots:
+  // OK, Esc and the close box all end here.
+  void done(int result) override;
+
+ private:
+  void cmdOK_Click();
+  // What every way of closing does, once.
+  void unload();
+
+  AppContext& context_;
+  frmZaklad& zaklad_;
+  bool unloaded_ = false;
+
+  QLabel* lblHrubeUhozy = nullptr;
+  QLabel* lblPocetChyb = nullptr;
+  QLabel* lblCisteUhozy = nullptr;
+  QLabel* lblProcentoChyb = nullptr;
+  QLabel* lblDobaTestu = nullptr;
+  QLabel* lblCisteUhozyMin = nullptr;
+  QPushButton* cmdOK = nullptr;
+};
+
+}  // namespace tymba

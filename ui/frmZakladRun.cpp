@@ -1,0 +1,243 @@
+// The run of the main window: its reset, its starts, its end and restart.
+#include "ui/frmZaklad.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTimer>
+
+#include "core/alignment.h"
+#include "core/exerciseengine.h"
+#include "core/targettext.h"
+#include "core/twips.h"
+#include "ui/application.h"
+#include "ui/frmVysledek.h"
+#include "ui/targettextlabel.h"
+#include "ui/textconvert.h"
+#include "ui/textholder.h"
+#include "ui/typingbox.h"
+
+namespace tymba {
+namespace {
+
+// Numbers in the captions and the rules: plain decimal, no grouping.
+QString wholeNumber(int value) { return QString::number(value); }
+
+}  // namespace
+
+// --- Reset and starts ---
+
+void frmZaklad::Vymazat() {
+  SharedState& stav = context_.stav;
+  txtVysledek->show();
+  picPozadi->move(0, 0);
+  placeTargetLabels();
+  miZnovu->setEnabled(false);
+  miUlozit->setEnabled(false);
+  miVyhodnoceniTestu->setEnabled(false);
+  // Emptying the boxes is the program's own reset, not a keystroke.
+  txtVysledek->setTextQuietly(QString());
+  stav.JeNapsano = false;
+  txtVysledek1->clear();
+  txtVysledek->setEnabled(true);
+  setBar(lblZacatek, kEmptyBarTwips);
+  for (QTimer* timer : {tmrLimit, tmrCas, tmrPosun1, tmrVypnuti}) timer->stop();
+  tymba::Vymazat(stav);
+  lstSeznamChyb->clear();
+}
+
+void frmZaklad::showTargetText(const std::u16string& text) {
+  for (TargetTextLabel* label : lblZadani) {
+    label->setText(QString());
+    label->hide();
+  }
+  const std::u16string normalized = normalizeTextEnd(text);
+  const QString shown = toBox(normalized);
+  for (TargetTextLabel* label : lblZadani) label->setText(shown);
+  placeTargetLabels();
+  for (int copy = targetCopies(normalized.size()); copy > 0; --copy) rtbZadani->append(normalized);
+
+  lblZadani[0]->show();
+  if (pixelsToTwips(lblZadani[0]->height()) > kShortTextHeight) {
+    lblZadani[1]->show();
+    lblZadani[2]->show();
+  }
+}
+
+void frmZaklad::setStartCaptions() {
+  const SharedState& stav = context_.stav;
+  lblNazev->setText(toQString(stav.NazevTestu));
+  lblZtrata->setText(wholeNumber(stav.ZtrataUhozu));
+  lblDoba->setText(wholeNumber(stav.DobaTestu) + QStringLiteral(" min"));
+  lblZahajeni->setText(context_.clock.timeAndDateText());
+  tmrCasik->start();
+}
+
+bool frmZaklad::startExerciseRun(const QString& entry, const std::u16string& targetText) {
+  SharedState& stav = context_.stav;
+  if (entry.isEmpty()) {
+    context_.messages.show(QStringLiteral("Vyberte písemnost"), QStringLiteral("Chyba"),
+                           MessageIcon::Exclamation);
+    return false;
+  }
+  stav.TextZeSouboru = false;
+  picVZadani->hide();
+  txtVysledek->show();
+  stav.VybranyText = fromQString(entry);
+  Vymazat();
+  rtbZadani->clear();
+  frmLimity->hide();
+  loadedText_ = targetText;
+  showTargetText(loadedText_);
+  stav.DruhTestu = TestKind::Cviceni;
+  stav.NazevTestu = stav.VybranyText;
+  setStartCaptions();
+  QCoreApplication::processEvents();
+  txtVVysledek->hide();
+  txtVysledek->setFocus();
+  setWindowTitle(QStringLiteral("Tymba - ") + entry);
+
+  const QString name = toQString(stav.NazevTestu);
+  const QString minutes = wholeNumber(stav.DobaTestu);
+  const QString loss = wholeNumber(stav.ZtrataUhozu);
+  const QString rules =
+      stav.BezMazani
+          ? QStringLiteral(
+                "Snažte se co nejrychleji s co nejmenším počtem chyb na přesnost opsat tento text "
+                "'%1' po dobu %2 munut při ztrátě %3 úhozů za chybu. Pomocí klávesy F5 můžete "
+                "kdykoli ukončit test. Klávesou F2 spustíte tento test znovu. V tomto testu nemáte "
+                "možnost mazat při testu text, proto doporučuji psát pomale a přesně. Kliknutím na "
+                "OK spustíte test. Hodně štěstí!.")
+          : QStringLiteral(
+                "Snažte se co nejrychleji s co nejmenším počtem chyb opsat tento text '%1' po dobu "
+                "%2 munut při ztrátě %3 úhozů za chybu. Pomocí klávesy F5 můžete kdykoli ukončit "
+                "test. Klávesou F2 spustíte tento test znovu. Máte možnost mazat text. Kliknutím "
+                "na OK spustíte test. Hodně štěstí!.");
+  context_.messages.show(rules.arg(name, minutes, loss), QStringLiteral("Informace"),
+                         MessageIcon::Information);
+  return true;
+}
+
+void frmZaklad::startLessonRun(const QString& entry, std::vector<std::u16string> lines,
+                               LessonKind kind) {
+  SharedState& stav = context_.stav;
+  stav.RadkyVyuky = std::move(lines);
+  if (stav.RadkyVyuky.empty()) stav.RadkyVyuky.emplace_back();
+  picVZadani->show();
+  picVZadani->raise();
+  txtVysledek->hide();
+  stav.NazevTestu = fromQString(entry);
+  if (kind == LessonKind::Lesson) {
+    stav.ZtrataUhozu = 10;
+    stav.DobaTestu = 30;
+    stav.LimitRychlostiTestu = stav.nastaveni.LimitRychlost;
+    stav.LimitChybTestu = stav.nastaveni.LimitChyba;
+  }
+  frmLimity->setVisible(stav.nastaveni.LimityVisible == "1");
+  applyFontSize();
+  showLessonStart(lessonDisplay_, stav.RadkyVyuky, stav.nastaveni.Pismo);
+  renderLessonDisplay();
+  setStartCaptions();
+  setWindowTitle(QStringLiteral("Tymba - ") + entry);
+  stav.DruhTestu = TestKind::Vyuka;
+  QCoreApplication::processEvents();
+  txtVVysledek->show();
+  txtVVysledek->setFocus();
+}
+
+void frmZaklad::endRun() {
+  SharedState& stav = context_.stav;
+  tmrLimit->stop();
+  tmrCas->stop();
+  tmrVypnuti->stop();
+  stav.CasUkonceni =
+      static_cast<std::int32_t>(roundHalfEven(context_.clock.secondsSinceMidnight()));
+  showResult();
+}
+
+void frmZaklad::miVyhodnoceniTestu_Click() {
+  if (context_.stav.TestBezi) endRun();
+}
+
+void frmZaklad::miZnovu_Click() { restartRun(); }
+
+void frmZaklad::restartRun() {
+  SharedState& stav = context_.stav;
+  tmrCas->stop();
+  tmrVypnuti->stop();
+  stav.CasUkonceni =
+      static_cast<std::int32_t>(roundHalfEven(context_.clock.secondsSinceMidnight()));
+  setClockTexts(QStringLiteral("00"), QStringLiteral("00"));
+  tmrCasik->start();
+  setBar(lblZRychlost, kLimitBarRestTwips);
+  setBar(lblCChyby, kLimitBarRestTwips);
+  lblRychlost->setText(QStringLiteral("0"));
+  lblChyby->setText(QStringLiteral("0"));
+  lblProcentoRychlosti->setText(QStringLiteral("0 %"));
+  lblProcentoChyb->setText(QStringLiteral("0 %"));
+  const bool lesson = stav.DruhTestu == TestKind::Vyuka;
+  if (lesson) {
+    showLessonStart(lessonDisplay_, stav.RadkyVyuky, stav.nastaveni.Pismo);
+    renderLessonDisplay();
+  }
+  Vymazat();
+  if (lesson) {
+    picVZadani->show();
+    picVZadani->raise();
+    txtVysledek->hide();
+    setStartCaptions();
+    txtVVysledek->show();
+    txtVVysledek->setFocus();
+  } else {
+    picVZadani->hide();
+    txtVysledek->show();
+    // The text is loaded again; its copies join those already held.
+    showTargetText(loadedText_);
+    stav.DruhTestu = TestKind::Cviceni;
+    stav.NazevTestu = stav.VybranyText;
+    setStartCaptions();
+    txtVVysledek->hide();
+    txtVysledek->setFocus();
+  }
+}
+
+void frmZaklad::showResult() {
+  if (result_) return;  // one result window at a time
+  auto* window = new frmVysledek(context_, *this);
+  result_ = window;
+  window->Form_Load();
+  context_.dialogs.run(*window);
+}
+
+TypingBox* frmZaklad::runInputBox() const {
+  return context_.stav.DruhTestu == TestKind::Vyuka ? txtVVysledek : txtVysledek;
+}
+
+std::u16string frmZaklad::typedText() const {
+  if (context_.stav.DruhTestu == TestKind::Vyuka) return context_.stav.NapsanyText;
+  return toCore(txtVysledek->toPlainText());
+}
+
+void frmZaklad::showScoredTexts(const std::u16string& markedCopy,
+                                const std::u16string& typedWithGaps) {
+  txtVysledek1->setPlainText(toBox(markedCopy));
+  if (context_.stav.DruhTestu == TestKind::Cviceni)
+    txtVysledek->setTextQuietly(toBox(typedWithGaps));
+}
+
+void frmZaklad::resultClosed() {
+  if (context_.stav.DruhTestu == TestKind::Vyuka) {
+    showLessonStart(lessonDisplay_, context_.stav.RadkyVyuky, context_.stav.nastaveni.Pismo);
+    renderLessonDisplay();
+  }
+  Vymazat();
+  runInputBox()->setFocus();
+}
+
+void frmZaklad::Oprava() {
+  tymba::Oprava(context_.stav, rtbZadani->text(), toCore(txtVysledek->toPlainText()),
+                [] { QCoreApplication::processEvents(); });
+}
+
+}  // namespace tymba
