@@ -105,6 +105,7 @@ void frmVysledek::cmdOK_Click() { accept(); }
 void frmVysledek::done(int result) {
   unload();
   QDialog::done(result);
+  deleteLater();  // the window is loaded anew for every result
 }
 
 void frmVysledek::unload() {

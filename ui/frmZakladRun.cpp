@@ -203,7 +203,7 @@ void frmZaklad::restartRun() {
 }
 
 void frmZaklad::showResult() {
-  if (result_) return;  // one result window at a time
+  if (result_ && result_->isVisible()) return;  // one result window at a time
   auto* window = new frmVysledek(context_, *this);
   result_ = window;
   window->Form_Load();

@@ -115,7 +115,7 @@ class TestTimedRun : public MainWindowTest {
     QVERIFY(fx->state.PoziceChyb.empty());
   }
 
-  void escapeInTheResultAlsoResets() {
+  void escapeAndTheCloseBoxAlsoReset() {
     startExercise();
     typeText(box(), QStringLiteral("Na"));
     pressKey(box(), Qt::Key_Escape);
@@ -123,6 +123,15 @@ class TestTimedRun : public MainWindowTest {
     QVERIFY(!result());
     QVERIFY(box()->toPlainText().isEmpty());
     QVERIFY(!fx->state.TestUkoncen);
+
+    typeText(box(), QStringLiteral("Na"));
+    pressKey(box(), Qt::Key_Escape);
+    QVERIFY(result()->close());
+    QVERIFY(!result());
+    QVERIFY(box()->toPlainText().isEmpty());
+    QVERIFY(!fx->state.TestUkoncen);
+    // The main window's focus is in its box when the window is active again.
+    QCOMPARE(window->focusWidget(), box());
   }
 
   void f2RestartsInTheMiddleOfARun() {
@@ -187,6 +196,9 @@ class TestTimedRun : public MainWindowTest {
     runClock(0.1);  // the first reading at a full minute ends the run
     QVERIFY(result());
     QCOMPARE(bar->width(), 1);  // the evaluated run's bar is back at rest
+    QCOMPARE(text(QStringLiteral("lblMinuta(0)")), QStringLiteral("00"));
+    QCOMPARE(text(QStringLiteral("lblSekunda(0)")), QStringLiteral("00"));
+    QVERIFY(!box()->isEnabled());  // nothing can be typed after the time is up
     QVERIFY(!timer("tmrCas")->isActive());
     QVERIFY(!timer("tmrVypnuti")->isActive());
     QCOMPARE(fx->state.CasUkonceni, 0);  // the result has taken it and cleared it
