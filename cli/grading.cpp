@@ -1,0 +1,349 @@
+#include "cli/grading.h"
+
+#include <algorithm>
+#include <cctype>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+#include <utility>
+
+#include "core/alignment.h"
+#include "core/clockmath.h"
+#include "core/cp1250.h"
+#include "core/scoring.h"
+#include "core/sharedstate.h"
+#include "core/targettext.h"
+
+namespace tymba {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Použití: tymba-vyhodnoceni [--kodovani cp1250|utf-8] ZADANI NAPSANO ZTRATA SEKUNDY\n";
+constexpr std::string_view kHelpHint = "Nápověda: tymba-vyhodnoceni --help\n";
+
+constexpr std::string_view kHelp =
+    "\n"
+    "Vyhodnotí text napsaný mimo program Tymba stejně, jako okno Vyhodnocení\n"
+    "vyhodnotí test z cvičného textu, a vypíše výsledky a napsaný text\n"
+    "s označenými chybami.\n"
+    "\n"
+    "  ZADANI    soubor se zadaným textem\n"
+    "  NAPSANO   soubor s napsaným textem\n"
+    "  ZTRATA    ztráta úhozů za chybu, celé číslo od 1 do 500\n"
+    "  SEKUNDY   doba testu v sekundách, celé číslo od 0 do 86399\n"
+    "\n"
+    "Volby:\n"
+    "  --kodovani cp1250|utf-8  kódování obou souborů; bez volby se pozná samo:\n"
+    "                           UTF-8 (s BOM, nebo platné UTF-8 s českými znaky),\n"
+    "                           jinak Windows-1250\n"
+    "  --help                   vypíše tuto nápovědu\n"
+    "\n"
+    "Konce řádků LF, CR LF i CR platí stejně. Výsledek se vypíše v UTF-8.\n"
+    "Návratový kód: 0 hotovo, 1 výsledek nelze zapsat,\n"
+    "2 chybné argumenty nebo soubor, který nelze přečíst.\n";
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+// Larger than every limit, so that a long row of digits is simply out of range.
+constexpr long long kNumberCap = 1'000'000'000;
+
+// --- Arguments ---
+
+ArgumentError argumentError(std::string message) { return ArgumentError{std::move(message)}; }
+
+// "-5" is a negative number, not an option; "-" alone names a file.
+bool looksLikeOption(const std::string& argument) {
+  return argument.size() >= 2 && argument[0] == '-' &&
+         std::isdigit(static_cast<unsigned char>(argument[1])) == 0;
+}
+
+std::string lowerAscii(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::optional<Encoding> encodingNamed(const std::string& name) {
+  const std::string lower = lowerAscii(name);
+  if (lower == "cp1250" || lower == "windows-1250") return Encoding::Cp1250;
+  if (lower == "utf-8" || lower == "utf8") return Encoding::Utf8;
+  return std::nullopt;
+}
+
+// A whole number written with ASCII digits and an optional minus sign.
+std::optional<long long> wholeNumber(const std::string& text) {
+  std::size_t i = text.starts_with('-') ? 1 : 0;
+  if (i == text.size()) return std::nullopt;
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c < '0' || c > '9') return std::nullopt;
+    value = std::min(value * 10 + (c - '0'), kNumberCap);
+  }
+  return text.starts_with('-') ? -value : value;
+}
+
+std::string missingArguments(std::size_t given) {
+  static constexpr std::string_view kNames[] = {"ZADANI", "NAPSANO", "ZTRATA", "SEKUNDY"};
+  std::string names;
+  for (std::size_t n = given; n < std::size(kNames); ++n) {
+    if (!names.empty()) names += ", ";
+    names += kNames[n];
+  }
+  return (given == 3 ? "Chybí argument " : "Chybí argumenty ") + names + ".";
+}
+
+// --- Input ---
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF.
+std::optional<std::u16string> decodeUtf8(std::string_view bytes) {
+  std::u16string text;
+  text.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      text.push_back(lead);
+      ++i;
+      continue;
+    }
+    std::size_t length;
+    char32_t code;
+    char32_t smallest;
+    if ((lead & 0xE0) == 0xC0) {
+      length = 2, code = lead & 0x1F, smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      length = 3, code = lead & 0x0F, smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      length = 4, code = lead & 0x07, smallest = 0x10000;
+    } else {
+      return std::nullopt;
+    }
+    if (bytes.size() - i < length) return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + k]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      code = (code << 6) | (next & 0x3F);
+    }
+    if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+      return std::nullopt;
+    // The core counts one code unit per character.
+    text.push_back(code > 0xFFFF ? u'?' : static_cast<char16_t>(code));
+    i += length;
+  }
+  return text;
+}
+
+bool hasHighByte(std::string_view bytes) {
+  for (const char b : bytes)
+    if (static_cast<unsigned char>(b) >= 0x80) return true;
+  return false;
+}
+
+std::u16string withCrLfLineEnds(std::u16string_view text) {
+  std::u16string result;
+  result.reserve(text.size() + text.size() / 32);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c == u'\r' || c == u'\n') {
+      result += u"\r\n";
+      if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    } else {
+      result.push_back(c);
+    }
+  }
+  return result;
+}
+
+std::optional<std::string> readBytes(const std::string& name) {
+  const std::filesystem::path file(name);
+  std::error_code ignored;
+  if (std::filesystem::is_directory(file, ignored)) return std::nullopt;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+// --- Report ---
+
+std::string number(long long value) { return std::to_string(value); }
+
+// Line breaks as LF, and every line ended by one. A line break of which the
+// scoring marked one half still ends its line, as the program's boxes show it.
+std::string textLines(std::u16string_view text) {
+  std::string lines;
+  lines.reserve(text.size() + 1);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c == u'\r' || c == u'\n') {
+      lines += '\n';
+      if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    } else {
+      lines += toUtf8(std::u16string_view(&text[i], 1));
+    }
+  }
+  if (!lines.empty() && lines.back() != '\n') lines += '\n';
+  return lines;
+}
+
+int failWith(std::ostream& err, const std::string& message) {
+  err << message << '\n' << kUsage << kHelpHint;
+  return 2;
+}
+
+}  // namespace
+
+ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    if (argument == "--") break;
+    if (argument == "--help" || argument == "-h") return HelpWanted{};
+  }
+
+  GradingRequest request;
+  std::vector<std::string> positional;
+  bool optionsEnded = false;
+  for (std::size_t n = 0; n < arguments.size(); ++n) {
+    const std::string& argument = arguments[n];
+    if (optionsEnded || !looksLikeOption(argument)) {
+      positional.push_back(argument);
+      continue;
+    }
+    if (argument == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    constexpr std::string_view kEncodingOption = "--kodovani";
+    if (argument == kEncodingOption || argument.starts_with("--kodovani=")) {
+      std::string value;
+      if (argument == kEncodingOption) {
+        if (n + 1 >= arguments.size())
+          return argumentError("Volba --kodovani potřebuje hodnotu cp1250 nebo utf-8.");
+        value = arguments[++n];
+      } else {
+        value = argument.substr(kEncodingOption.size() + 1);
+      }
+      const std::optional<Encoding> encoding = encodingNamed(value);
+      if (!encoding)
+        return argumentError("Neznámé kódování '" + value + "'; zadejte cp1250 nebo utf-8.");
+      request.encoding = *encoding;
+      continue;
+    }
+    return argumentError("Neznámá volba '" + argument + "'.");
+  }
+
+  if (positional.size() < 4) return argumentError(missingArguments(positional.size()));
+  if (positional.size() > 4) return argumentError("Přebývá argument '" + positional[4] + "'.");
+  request.targetFile = positional[0];
+  request.typedFile = positional[1];
+
+  const std::string& lossText = positional[2];
+  const std::optional<long long> loss = wholeNumber(lossText);
+  if (!loss) return argumentError("Ztráta úhozů '" + lossText + "' není celé číslo.");
+  if (*loss < kMinLoss || *loss > kMaxLoss)
+    return argumentError("Ztráta úhozů musí být od 1 do 500, zadáno '" + lossText + "'.");
+  request.loss = static_cast<int>(*loss);
+
+  const std::string& secondsText = positional[3];
+  const std::optional<long long> seconds = wholeNumber(secondsText);
+  if (!seconds) return argumentError("Doba testu '" + secondsText + "' není celé číslo sekund.");
+  if (*seconds < 0 || *seconds > kMaxSeconds)
+    return argumentError("Doba testu musí být od 0 do 86399 sekund, zadáno '" + secondsText + "'.");
+  request.seconds = static_cast<int>(*seconds);
+  return request;
+}
+
+std::optional<std::u16string> decodeInput(std::string_view bytes, Encoding encoding) {
+  std::optional<std::u16string> text;
+  if (encoding == Encoding::Cp1250) {
+    text = decodeCp1250(bytes);
+  } else if (encoding == Encoding::Utf8 || bytes.starts_with(kUtf8Bom)) {
+    if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+    text = decodeUtf8(bytes);
+  } else {
+    if (hasHighByte(bytes)) text = decodeUtf8(bytes);
+    if (!text) text = decodeCp1250(bytes);
+  }
+  if (!text) return std::nullopt;
+  return withCrLfLineEnds(*text);
+}
+
+std::string errorPercentText(std::int64_t ProcentoChyb) {
+  const bool negative = ProcentoChyb < 0;
+  const std::int64_t magnitude = negative ? -ProcentoChyb : ProcentoChyb;
+  std::string text = (negative ? "-" : "") + number(magnitude / kFixed4Scale);
+  if (const std::int64_t fraction = magnitude % kFixed4Scale; fraction != 0) {
+    std::string digits = number(fraction);
+    digits.insert(0, 4 - digits.size(), '0');
+    digits.erase(digits.find_last_not_of('0') + 1);
+    text += "," + digits;
+  }
+  return text;
+}
+
+std::string gradeReport(std::u16string_view target, std::u16string_view typed, int loss,
+                        int seconds) {
+  // As a loaded exercise text: it ends with a line break and is repeated, so
+  // that a typist who goes on past its end still meets text.
+  const std::u16string once = normalizeTextEnd(target);
+  std::u16string prepared;
+  for (int copy = targetCopies(once.size()); copy > 0; --copy) prepared += once;
+
+  SharedState state;
+  state.DruhTestu = TestKind::Cviceni;
+  state.ZtrataUhozu = loss;
+  state.CasZahajeni = 0;
+  state.CasUkonceni = seconds;
+  Oprava(state, prepared, typed);
+  const ScoredTexts texts = scoreRun(state, typed);
+
+  std::ostringstream report;
+  report << "HrubeUhozy: " << number(state.HrubeUhozy) << '\n'
+         << "PocetChyb: " << number(state.ChybyVysledku) << '\n'
+         << "CisteUhozy: " << number(state.CisteUhozy) << '\n'
+         << "CisteUhozyMin: " << (state.CisteUhozyMin > 0 ? number(state.CisteUhozyMin) : "0")
+         << '\n'
+         << "ProcentoChyb: " << errorPercentText(state.ProcentoChyb) << '\n'
+         << "DobaTestu: " << toUtf8(state.DobaVysledku) << '\n'
+         << "OznacenyText:\n"
+         << textLines(texts.markedCopy);
+  return report.str();
+}
+
+int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
+  try {
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    const ParsedArguments parsed = parseArguments(arguments);
+    if (std::holds_alternative<HelpWanted>(parsed)) {
+      out << kUsage << kHelp << std::flush;
+      return out ? 0 : 1;
+    }
+    if (const auto* error = std::get_if<ArgumentError>(&parsed))
+      return failWith(err, error->message);
+    const auto& request = std::get<GradingRequest>(parsed);
+
+    std::u16string texts[2];
+    const std::string* names[2] = {&request.targetFile, &request.typedFile};
+    for (int n = 0; n < 2; ++n) {
+      const std::optional<std::string> bytes = readBytes(*names[n]);
+      if (!bytes) return failWith(err, "Soubor '" + *names[n] + "' nelze přečíst.");
+      std::optional<std::u16string> text = decodeInput(*bytes, request.encoding);
+      if (!text)
+        return failWith(err, "Soubor '" + *names[n] + "' není platný text v kódování UTF-8.");
+      texts[n] = std::move(*text);
+    }
+
+    out << gradeReport(texts[0], texts[1], request.loss, request.seconds) << std::flush;
+    if (!out) {
+      err << "Výsledek nelze zapsat.\n";
+      return 1;
+    }
+    return 0;
+  } catch (const std::exception& failure) {
+    err << "Vyhodnocení se nezdařilo: " << failure.what() << '\n';
+    return 1;
+  }
+}
+
+}  // namespace tymba
