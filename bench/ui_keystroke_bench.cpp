@@ -30,6 +30,8 @@ void BM_ExerciseKeystroke(benchmark::State& state) {
   window.show();
   QApplication::processEvents();
   const std::u16string target = targetText(10000);
+  // A 30-minute run: the fake clock never reaches its end while typing.
+  fx.state.DobaTestu = 30;
   window.startExerciseRun(QStringLiteral("Dlouhý text"), target);
   auto* box = window.findChild<tymba::TypingBox*>(QStringLiteral("txtVysledek"));
   // The typist copies the target, pressing Enter at its line breaks.
@@ -45,6 +47,10 @@ void BM_ExerciseKeystroke(benchmark::State& state) {
       QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(QChar(c)), Qt::NoModifier);
     QApplication::processEvents();
     fx.clock.advance(0.15);
+    if (!box->isEnabled() || fx.dialogs.last<QDialog>()) {
+      state.SkipWithError("the run ended while typing");
+      break;
+    }
     if (++typed == copy.size()) {  // the whole text typed; start it again
       state.PauseTiming();
       window.Vymazat();
