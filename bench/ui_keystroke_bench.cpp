@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "storage/textfile.h"
 #include "tests/ui/support/windowfixture.h"
 #include "ui/frmZaklad.h"
 #include "ui/typingbox.h"
@@ -32,7 +33,9 @@ void BM_ExerciseKeystroke(benchmark::State& state) {
   const std::u16string target = targetText(10000);
   // A 30-minute run: the fake clock never reaches its end while typing.
   fx.state.DobaTestu = 30;
-  window.startExerciseRun(QStringLiteral("Dlouhý text"), target);
+  std::filesystem::create_directories(fx.context.programFolder / "cviceni");
+  tymba::writeText(fx.context.programFolder / "cviceni" / "Dlouhý text.txt", target);
+  window.startExerciseRun(QStringLiteral("Dlouhý text"));
   auto* box = window.findChild<tymba::TypingBox*>(QStringLiteral("txtVysledek"));
   // The typist copies the target, pressing Enter at its line breaks.
   std::u16string copy;

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,9 +40,15 @@ class frmZaklad : public QMainWindow {
   void Vymazat();
 
   // The start of an exercise-text run for the chosen entry (empty: nothing
-  // chosen). The text reaches the display directly. Returns false when the
-  // run was not prepared.
-  bool startExerciseRun(const QString& entry, const std::u16string& targetText);
+  // chosen): a name in the exercise folder, or a full path when the state's
+  // TextZeSouboru says so (the caller sets it). Returns false when the run
+  // was not prepared; a text that cannot be read leaves everything as it was.
+  bool startExerciseRun(const QString& entry);
+
+  // Loads an exercise text into the target display (the three stacked
+  // labels and the alignment copy, which keeps what it held). Returns false,
+  // having said why, when the file cannot be read or is empty.
+  bool ReadFiles(const std::u16string& FileCviceni);
 
   // Shows an exercise text in the three stacked target labels and appends
   // its copies to the alignment copy.
@@ -97,6 +104,7 @@ class frmZaklad : public QMainWindow {
   void fitTargetPanel();
   void renderLessonDisplay();
   void setStartCaptions();
+  std::optional<std::u16string> readExerciseText(const std::u16string& FileCviceni);
   void showResult();
   void setClockTexts(const QString& minutes, const QString& seconds);
   void setBar(QFrame* bar, int widthTwips);
@@ -126,8 +134,6 @@ class frmZaklad : public QMainWindow {
 
   AppContext& context_;
   LessonDisplay lessonDisplay_;
-  // The exercise text as loaded, for the restart to load it again.
-  std::u16string loadedText_;
   QPointer<QDialog> result_;
 
   // Information above the text.

@@ -8,9 +8,12 @@
 #include <QTimer>
 
 #include "core/alignment.h"
+#include "core/cp1250.h"
 #include "core/exerciseengine.h"
 #include "core/targettext.h"
 #include "core/twips.h"
+#include "storage/paths.h"
+#include "storage/textfile.h"
 #include "ui/application.h"
 #include "ui/frmVysledek.h"
 #include "ui/targettextlabel.h"
@@ -74,22 +77,56 @@ void frmZaklad::setStartCaptions() {
   tmrCasik->start();
 }
 
-bool frmZaklad::startExerciseRun(const QString& entry, const std::u16string& targetText) {
+std::optional<std::u16string> frmZaklad::readExerciseText(const std::u16string& FileCviceni) {
+  const std::filesystem::path file =
+      context_.stav.TextZeSouboru
+          ? std::filesystem::path(toQString(FileCviceni).toStdString())
+          : resolvePath(context_.programFolder, "\\cviceni\\" + toUtf8(FileCviceni) + ".txt");
+  const QString name = toQString(FileCviceni);
+  std::u16string text;
+  try {
+    text = readWholeText(file);
+  } catch (const TextFileError&) {
+    // The list offered it a moment ago, or it was loaded before: it has
+    // been removed or renamed since, or cannot be read.
+    context_.messages.show(
+        QStringLiteral("Písemnost '%1' nebyla nalezena nebo ji nelze přečíst.").arg(name),
+        QStringLiteral("Přerušení"), MessageIcon::Critical);
+    return std::nullopt;
+  }
+  if (text.empty()) {
+    context_.messages.show(
+        QStringLiteral("Písemnost '%1' je prázdná, proto s ní nelze psát test.").arg(name),
+        QStringLiteral("Přerušení"), MessageIcon::Exclamation);
+    return std::nullopt;
+  }
+  return text;
+}
+
+bool frmZaklad::ReadFiles(const std::u16string& FileCviceni) {
+  const auto text = readExerciseText(FileCviceni);
+  if (!text) return false;
+  showTargetText(*text);
+  return true;
+}
+
+bool frmZaklad::startExerciseRun(const QString& entry) {
   SharedState& stav = context_.stav;
   if (entry.isEmpty()) {
     context_.messages.show(QStringLiteral("Vyberte písemnost"), QStringLiteral("Chyba"),
                            MessageIcon::Exclamation);
     return false;
   }
-  stav.TextZeSouboru = false;
+  // Read first: a text that cannot be loaded leaves the run as it was.
+  const auto text = readExerciseText(fromQString(entry));
+  if (!text) return false;
   picVZadani->hide();
   txtVysledek->show();
   stav.VybranyText = fromQString(entry);
   Vymazat();
   rtbZadani->clear();
   frmLimity->hide();
-  loadedText_ = targetText;
-  showTargetText(loadedText_);
+  showTargetText(*text);
   stav.DruhTestu = TestKind::Cviceni;
   stav.NazevTestu = stav.VybranyText;
   setStartCaptions();
@@ -193,7 +230,7 @@ void frmZaklad::restartRun() {
     picVZadani->hide();
     txtVysledek->show();
     // The text is loaded again; its copies join those already held.
-    showTargetText(loadedText_);
+    ReadFiles(stav.VybranyText);
     stav.DruhTestu = TestKind::Cviceni;
     stav.NazevTestu = stav.VybranyText;
     setStartCaptions();

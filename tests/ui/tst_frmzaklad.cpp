@@ -57,12 +57,6 @@ std::u16string mediumText() {
 class TestFrmZaklad : public MainWindowTest {
   Q_OBJECT
 
- private:
-  void startExercise(const QString& name, const std::u16string& text) {
-    QVERIFY(window->startExerciseRun(name, text));
-    fx->messages.said.clear();
-  }
-
  private slots:
   void init() { openWindow(); }
   void cleanup() { closeWindow(); }
@@ -79,7 +73,7 @@ class TestFrmZaklad : public MainWindowTest {
   }
 
   void startWithoutChoiceAsksForAText() {
-    QVERIFY(!window->startExerciseRun(QString(), u"abc"));
+    QVERIFY(!window->startExerciseRun(QString()));
     QCOMPARE(fx->messages.said.size(), 1);
     QCOMPARE(fx->messages.said[0].text, QStringLiteral("Vyberte písemnost"));
     QCOMPARE(fx->messages.said[0].title, QStringLiteral("Chyba"));
@@ -116,7 +110,8 @@ class TestFrmZaklad : public MainWindowTest {
     fx->state.ZtrataUhozu = 20;
     fx->clock.set(QDateTime(QDate(2026, 12, 3), QTime(9, 5, 7)));
 
-    QVERIFY(window->startExerciseRun(QStringLiteral("Hájovna"), u"Stará hájovna."));
+    addExerciseText(QStringLiteral("Hájovna"), u"Stará hájovna.");
+    QVERIFY(window->startExerciseRun(QStringLiteral("Hájovna")));
 
     QCOMPARE(fx->messages.said.size(), 1);
     QCOMPARE(fx->messages.said[0].text, expected);

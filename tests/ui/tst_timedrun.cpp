@@ -46,8 +46,7 @@ class TestTimedRun : public MainWindowTest {
   void startExercise(int minutes = 1) {
     fx->state.DobaTestu = minutes;
     fx->state.ZtrataUhozu = 20;
-    QVERIFY(window->startExerciseRun(QStringLiteral("Hájovna"), kTarget));
-    fx->messages.said.clear();
+    MainWindowTest::startExercise(QStringLiteral("Hájovna"), kTarget);
   }
 
  private slots:

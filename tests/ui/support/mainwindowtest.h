@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "storage/textfile.h"
 #include "tests/ui/support/windowfixture.h"
 #include "ui/frmVysledek.h"
 #include "ui/frmZaklad.h"
@@ -46,6 +47,19 @@ class MainWindowTest : public QObject {
   TypingBox* lessonBox() { return child<TypingBox>(QStringLiteral("txtVVysledek")); }
   QTimer* timer(const char* name) { return child<QTimer>(QString::fromLatin1(name)); }
   QLabel* label(const QString& name) { return child<QLabel>(name); }
+  // Puts an exercise text into the program folder's exercise folder.
+  void addExerciseText(const QString& name, const std::u16string& text) {
+    const auto folder = fx->context.programFolder / "cviceni";
+    std::filesystem::create_directories(folder);
+    writeText(folder / (name.toStdString() + ".txt"), text);
+  }
+  // Puts the text there and starts an exercise run on it, the rules read.
+  void startExercise(const QString& name, const std::u16string& text) {
+    addExerciseText(name, text);
+    QVERIFY(window->startExerciseRun(name));
+    fx->messages.said.clear();
+  }
+
   // The timer's tick, without waiting for it.
   void tick(const char* name) { QMetaObject::invokeMethod(timer(name), "timeout"); }
   // The result window the run opened, while it is open.
