@@ -8,7 +8,10 @@
 
 namespace tymba {
 
-Application::Application() : context_{state_, clock_, messages_, dialogs_, programFolder()} {
+Application::Application()
+    : settings_(IniSettingsStore::defaultLocation()), context_{state_,    clock_,
+                                                               messages_, dialogs_,
+                                                               settings_, programFolder()} {
   registerFontSubstitutes();
 }
 

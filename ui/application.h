@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/sharedstate.h"
+#include "storage/inisettingsstore.h"
 #include "ui/clock.h"
 #include "ui/dialogrunner.h"
 #include "ui/messages.h"
@@ -20,6 +21,7 @@ struct AppContext {
   Clock& clock;
   Messages& messages;
   DialogRunner& dialogs;
+  SettingsStore& settings;
   std::filesystem::path programFolder;
 };
 
@@ -34,6 +36,7 @@ class Application {
   SystemClock clock_;
   QtMessages messages_;
   ModalDialogRunner dialogs_;
+  IniSettingsStore settings_;
   AppContext context_;
   std::unique_ptr<frmZaklad> mainWindow_;
 };

@@ -18,8 +18,11 @@
 #include "core/exerciseengine.h"
 #include "core/targettext.h"
 #include "core/twips.h"
+#include "storage/optionsstartup.h"
 #include "ui/application.h"
+#include "ui/colours.h"
 #include "ui/fonts.h"
+#include "ui/messages.h"
 #include "ui/targettextlabel.h"
 #include "ui/textconvert.h"
 #include "ui/textholder.h"
@@ -101,8 +104,45 @@ frmZaklad::frmZaklad(AppContext& context, QWidget* parent)
   picVZadani->hide();
   txtVysledek->hide();
   txtVVysledek->hide();
-  applyFontSize();
+  Form_Load();
+}
+
+void frmZaklad::Form_Load() {
+  SharedState& stav = context_.stav;
+  try {
+    loadOptionsAtStartup(context_.settings, stav, context_.programFolder);
+  } catch (const SettingsError&) {
+    // The program still works; it just cannot keep its settings.
+    stav.nastaveni = Nastaveni{};
+    stav.AktualniUzivatel = u"Hlavni";
+    context_.messages.show(
+        QStringLiteral("Nastavení programu nelze uložit, proto platí výchozí nastavení."),
+        QStringLiteral("Přerušení"), MessageIcon::Exclamation);
+  }
+  applyOptions();
   placeTargetLabels();
+}
+
+// Shows the options that the main window itself displays: the bands behind
+// the target lines and their colours, the colour and size of the text.
+void frmZaklad::applyOptions() {
+  const Nastaveni& options = context_.stav.nastaveni;
+  const QPalette palette = QApplication::palette();
+  const auto paint = [](QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    if (!colour.isValid()) return;
+    QPalette own = widget->palette();
+    own.setColor(role, colour);
+    widget->setPalette(own);
+  };
+  for (int k = 0; k < 10; ++k) {
+    lblLinka[k]->setVisible(options.Pozadi == 1);
+    lblLinka1[k]->setVisible(options.Pozadi == 1);
+    paint(lblLinka[k], QPalette::Window, colourFromSetting(options.Barva, palette));
+    paint(lblLinka1[k], QPalette::Window, colourFromSetting(options.Barva2, palette));
+  }
+  const QColor textColour = colourFromSetting(options.BarvaPisma, palette);
+  for (TargetTextLabel* label : lblZadani) paint(label, QPalette::WindowText, textColour);
+  applyFontSize();
 }
 
 frmZaklad::~frmZaklad() = default;
@@ -215,6 +255,12 @@ void frmZaklad::buildExercisePanel() {
   picZadani->setAutoFillBackground(true);
   picZadani->setBackgroundRole(QPalette::Base);
   picZadani->installEventFilter(this);
+  for (int k = 0; k < 10; ++k) {
+    lblLinka[k] = named(new QFrame(picZadani), arrayName("lblLinka", k + 1));
+    lblLinka1[k] = named(new QFrame(picZadani), arrayName("lblLinka1", k + 1));
+    for (QFrame* band : {lblLinka[k], lblLinka1[k]}) band->setAutoFillBackground(true);
+  }
+  // The text panel is transparent, so the bands show behind its lines.
   picPozadi = named(new QWidget(picZadani), QStringLiteral("picPozadi"));
   for (int i = 0; i < 3; ++i) {
     lblZadani[i] = named(new TargetTextLabel(picPozadi), arrayName("lblZadani", i + 1));
@@ -301,6 +347,7 @@ int frmZaklad::lineHeightPixels() const {
 void frmZaklad::applyFontSize() {
   const int pismo = context_.stav.nastaveni.Pismo;
   const QFont typing = typingFont(pismo);
+  placeBands();
   txtVysledek->setFont(typing);
   for (TargetTextLabel* label : lblZadani) {
     label->setFont(typing);
@@ -363,7 +410,18 @@ void frmZaklad::layoutLessonPanel() {
 }
 
 // A new width wraps the target text anew; the copies keep their place.
+// Band k of the first lines lies behind line 2k - 1 of the view, band k of
+// the second lines behind line 2k.
+void frmZaklad::placeBands() {
+  const int lineHeight = lineHeightPixels();
+  for (int k = 0; k < 10; ++k) {
+    lblLinka[k]->setGeometry(0, lineHeight * (2 * k + 1), picZadani->width(), lineHeight);
+    lblLinka1[k]->setGeometry(0, lineHeight * (2 * k + 2), picZadani->width(), lineHeight);
+  }
+}
+
 void frmZaklad::layoutExercisePanel() {
+  placeBands();
   const int top = lblZadani[0]->y();
   placeTargetLabels();
   int y = top;

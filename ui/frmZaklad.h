@@ -96,8 +96,13 @@ class frmZaklad : public QMainWindow {
   void buildLessonPanel();
   void buildInputPanel(QWidget* panel);
   void buildTimersAndActions();
+  // The loading of the window: the settings read (written on the first
+  // run) and shown.
+  void Form_Load();
+  void applyOptions();
 
   void applyFontSize();
+  void placeBands();
   void layoutExercisePanel();
   void layoutLessonPanel();
   void placeTargetLabels();
@@ -167,6 +172,9 @@ class frmZaklad : public QMainWindow {
   // Exercise panel: the viewport, the scrolling panel, three copies.
   QWidget* picZadani = nullptr;
   QWidget* picPozadi = nullptr;
+  // Coloured bands behind the target lines: first lines and second lines.
+  std::array<QFrame*, 10> lblLinka{};           // lblLinka(1) to (10)
+  std::array<QFrame*, 10> lblLinka1{};          // lblLinka1(1) to (10)
   std::array<TargetTextLabel*, 3> lblZadani{};  // lblZadani(1) to (3)
   QLabel* lblVelikostPisma = nullptr;
   TextHolder* rtbZadani = nullptr;

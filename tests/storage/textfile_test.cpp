@@ -27,27 +27,7 @@ const std::u16string kCzechLetters =
     u"aábcčdďeéěfghiíjklmnňoópqrřsštťuúůvwxyýzž"
     u"AÁBCČDĎEÉĚFGHIÍJKLMNŇOÓPQRŘSŠTŤUÚŮVWXYÝZŽ";
 
-class TextFileTest : public testing::TempFolderTest {
- protected:
-  static void writeBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-  }
-  static std::string readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  static std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-  static fs::perms modeOf(const fs::path& file) {
-    return fs::status(file).permissions() & fs::perms::mask;
-  }
-};
+using TextFileTest = testing::TempFolderTest;
 
 TEST_F(TextFileTest, BytesRoundTripUnchanged) {
   std::string everyByte;

@@ -43,9 +43,12 @@ class TestReadFiles : public MainWindowTest {
   void theTextEndsWithOneLineBreak_data() {
     QTest::addColumn<QString>("inFile");
     QTest::addColumn<QString>("loaded");
-    QTest::newRow("a final blank becomes a line break") << "Jaro. " << "Jaro.\r\n";
-    QTest::newRow("a final line break stays") << "Jaro.\r\n" << "Jaro.\r\n";
-    QTest::newRow("anything else gets one") << "Jaro." << "Jaro.\r\n";
+    QTest::newRow("a final blank becomes a line break") << "Jaro. "
+                                                        << "Jaro.\r\n";
+    QTest::newRow("a final line break stays") << "Jaro.\r\n"
+                                              << "Jaro.\r\n";
+    QTest::newRow("anything else gets one") << "Jaro."
+                                            << "Jaro.\r\n";
   }
 
   void theTextEndsWithOneLineBreak() {
@@ -116,7 +119,8 @@ class TestReadFiles : public MainWindowTest {
     QTest::newRow("removed since it was listed")
         << false << "Písemnost 'Zmizelá' nebyla nalezena nebo ji nelze přečíst."
         << MessageIcon::Critical;
-    QTest::newRow("empty file") << true << "Písemnost 'Zmizelá' je prázdná, proto s ní nelze psát test."
+    QTest::newRow("empty file") << true
+                                << "Písemnost 'Zmizelá' je prázdná, proto s ní nelze psát test."
                                 << MessageIcon::Exclamation;
   }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/sharedstate.h"
+#include "storage/inisettingsstore.h"
 #include "tests/ui/support/fakeclock.h"
 #include "tests/ui/support/nonblockingdialogs.h"
 #include "tests/ui/support/recordingmessages.h"
@@ -16,7 +17,9 @@
 namespace tymba::testing {
 
 struct WindowFixture {
-  WindowFixture() : context{state, clock, messages, dialogs, programDir.path().toStdString()} {
+  WindowFixture()
+      : settings(std::filesystem::path(programDir.path().toStdString()) / "config" / "Tymba.ini"),
+        context{state, clock, messages, dialogs, settings, programDir.path().toStdString()} {
     QLocale::setDefault(QLocale(QLocale::Czech));
   }
 
@@ -25,6 +28,7 @@ struct WindowFixture {
   FakeClock clock;
   RecordingMessages messages;
   NonBlockingDialogs dialogs;
+  IniSettingsStore settings;
   AppContext context;
 };
 

@@ -1,0 +1,113 @@
+#include "storage/optionsstartup.h"
+
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "core/colour.h"
+#include "core/options.h"
+#include "core/optiontable.h"
+#include "storage/paths.h"
+
+namespace tymba {
+namespace {
+
+constexpr std::string_view kIdentitiesSection = "Uzivatele";
+constexpr std::string_view kMainIdentity = "Hlavni";
+
+std::string firstRunValue(const OptionSpec& spec, const std::filesystem::path& programFolder) {
+  if (!spec.underProgramFolder) return std::string(spec.firstRunValue);
+  return resolvePath(programFolder, spec.firstRunValue).string();
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Blanks around the number are allowed because a hand-edited file easily has
+// them and they change nothing; anything else makes the value unusable.
+std::optional<int> parseOptionInteger(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return std::nullopt;
+  const int limit = negative ? 32768 : 32767;
+  int magnitude = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    magnitude = magnitude * 10 + (c - '0');
+    if (magnitude > limit) return std::nullopt;
+  }
+  return negative ? -magnitude : magnitude;
+}
+
+const OptionSpec* findStoredKey(std::string_view storedKey) {
+  for (const OptionSpec& spec : kOptionTable) {
+    if (sameNameIgnoringCase(spec.key, storedKey)) return &spec;
+  }
+  return nullptr;
+}
+
+// False, leaving the variable as it was, when the text is not in the
+// option's form.
+bool setOption(Nastaveni& options, const OptionSpec& spec, std::string_view text) {
+  if (spec.kind == OptionKind::Marker) return false;
+  const OptionField& field = optionField(spec.key);
+  if (spec.kind == OptionKind::Integer) {
+    const std::optional<int> value = parseOptionInteger(text);
+    if (!value) return false;
+    options.*field.integer = *value;
+    return true;
+  }
+  if (spec.kind == OptionKind::Colour && !parseColour(text)) return false;
+  options.*field.text = text;
+  return true;
+}
+
+bool isMissing(const Nastaveni& options, const OptionField& field) {
+  return field.integer != nullptr ? options.*field.integer == 0 : (options.*field.text).empty();
+}
+
+}  // namespace
+
+std::vector<std::string> loadOptionsAtStartup(SettingsStore& store, SharedState& state,
+                                              const std::filesystem::path& programFolder) {
+  if (store.read(kIdentitiesSection, kMainIdentity, "").empty()) {
+    store.write(kIdentitiesSection, kMainIdentity, "");
+  }
+  state.AktualniUzivatel = u"Hlavni";
+
+  if (store.read(kOptionsSection, optionSpec("Stav").key, "").empty()) {
+    for (const OptionSpec& spec : kOptionTable) {
+      store.write(kOptionsSection, spec.key, firstRunValue(spec, programFolder));
+    }
+    // The first-run check of the sound files goes here, with the sound cues.
+  }
+
+  // Blank, not the defaults: the fill step below must see what is missing.
+  Nastaveni options = blankNastaveni();
+  std::vector<std::string> applied;
+  for (const SettingPair& pair : store.readSection(kOptionsSection)) {
+    const OptionSpec* spec = findStoredKey(pair.key);
+    if (spec == nullptr) continue;
+    // Without sound there is no click to choose, so Klik stays 0.
+    if (spec->key == "Klik" && !state.ZvukPripraven) continue;
+    if (setOption(options, *spec, pair.value)) applied.emplace_back(spec->key);
+  }
+
+  for (const std::string_view key : kFillOrder) {
+    const OptionSpec& spec = optionSpec(key);
+    if (!isMissing(options, optionField(key))) continue;
+    const std::string value = firstRunValue(spec, programFolder);
+    store.write(kOptionsSection, spec.key, value);
+    setOption(options, spec, value);
+    applied.emplace_back(spec.key);
+  }
+
+  state.nastaveni = std::move(options);
+  return applied;
+}
+
+}  // namespace tymba
