@@ -19,6 +19,7 @@
 #include "core/targettext.h"
 #include "core/twips.h"
 #include "storage/optionsstartup.h"
+#include "storage/paths.h"
 #include "ui/application.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
@@ -121,6 +122,9 @@ void frmZaklad::Form_Load() {
   }
   applyOptions();
   placeTargetLabels();
+  // The user files' folder; a copy of the program without it gets one.
+  std::error_code ignored;
+  std::filesystem::create_directories(resolvePath(context_.programFolder, "\\Uzivatele"), ignored);
 }
 
 // Shows the options that the main window itself displays: the bands behind

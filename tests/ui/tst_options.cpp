@@ -44,6 +44,7 @@ class TestOptions : public MainWindowTest {
     QCOMPARE(fx->settings.read("Uzivatele", "Hlavni", "missing"), std::string());
     QCOMPARE(fx->state.nastaveni.Zastav, 6);
     QVERIFY(fx->state.AktualniUzivatel == u"Hlavni");
+    QVERIFY(std::filesystem::is_directory(fx->context.programFolder / "Uzivatele"));
     for (int k = 1; k <= 10; ++k) {
       QVERIFY(band("lblLinka", k)->isVisible());
       QVERIFY(band("lblLinka1", k)->isVisible());
