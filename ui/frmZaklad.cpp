@@ -262,7 +262,11 @@ void frmZaklad::buildExercisePanel() {
   for (int k = 0; k < 10; ++k) {
     lblLinka[k] = named(new QFrame(picZadani), arrayName("lblLinka", k + 1));
     lblLinka1[k] = named(new QFrame(picZadani), arrayName("lblLinka1", k + 1));
-    for (QFrame* band : {lblLinka[k], lblLinka1[k]}) band->setAutoFillBackground(true);
+    for (QFrame* band : {lblLinka[k], lblLinka1[k]}) {
+      band->setAutoFillBackground(true);
+      // Its own role: the viewport's white base would otherwise be inherited.
+      band->setBackgroundRole(QPalette::Window);
+    }
   }
   // The text panel is transparent, so the bands show behind its lines.
   picPozadi = named(new QWidget(picZadani), QStringLiteral("picPozadi"));
