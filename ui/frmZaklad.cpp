@@ -97,6 +97,7 @@ frmZaklad::frmZaklad(AppContext& context, QWidget* parent)
 
   setCentralWidget(central);
   buildTimersAndActions();
+  buildMenus();
 
   setMinimumSize(twipsToPixels(kMinimumWidthTwips), twipsToPixels(kMinimumHeightTwips));
   resize(960, 700);
@@ -342,10 +343,7 @@ void frmZaklad::buildTimersAndActions() {
   miVyhodnoceniTestu = named(new QAction(QStringLiteral("V&yhodnocení testu ..."), this),
                              QStringLiteral("miVyhodnoceniTestu"));
   miVyhodnoceniTestu->setShortcut(Qt::Key_F5);
-  miVyhodnoceniTestu->setEnabled(false);
   connect(miVyhodnoceniTestu, &QAction::triggered, this, &frmZaklad::miVyhodnoceniTestu_Click);
-  // Until the menu bar holds them, the window itself carries their shortcuts.
-  addActions({miZnovu, miUlozit, miVyhodnoceniTestu});
 }
 
 int frmZaklad::lineHeightPixels() const {

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ class QFrame;
 class QKeyEvent;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPlainTextEdit;
 class QTimer;
 
@@ -96,6 +98,9 @@ class frmZaklad : public QMainWindow {
   void buildLessonPanel();
   void buildInputPanel(QWidget* panel);
   void buildTimersAndActions();
+  void buildMenus();
+  QAction* menuItem(const char* name) const;
+  void enableWhileIdle(std::initializer_list<const char*> names);
   // The loading of the window: the settings read (written on the first
   // run) and shown.
   void Form_Load();
@@ -132,6 +137,15 @@ class frmZaklad : public QMainWindow {
   void tmrPosun1_Timer();
   void miVyhodnoceniTestu_Click();
   void miZnovu_Click();
+  void mnuSoubor_Click();
+  void mnuTest_Click();
+  void muZacatecnik_Click();
+  void mnuZobrazit_Click();
+  void mnuNastroji_Click();
+  void mnuNapoveda_Click();
+  void miAplikace_Click();
+  void miObsah_Click();
+  void miKonec_Click();
 
   // The time bar's elapsed part at rest; a limit bar at rest (at the limit).
   static constexpr int kEmptyBarTwips = 15;
@@ -200,6 +214,13 @@ class frmZaklad : public QMainWindow {
   QAction* miZnovu = nullptr;
   QAction* miUlozit = nullptr;
   QAction* miVyhodnoceniTestu = nullptr;
+  QAction* miOdhlasitIdentitu = nullptr;
+  QMenu* mnuSoubor = nullptr;
+  QMenu* mnuTest = nullptr;
+  QMenu* muZacatecnik = nullptr;
+  QMenu* mnuZobrazit = nullptr;
+  QMenu* mnuNastroji = nullptr;
+  QMenu* mnuNapoveda = nullptr;
 };
 
 }  // namespace tymba

@@ -38,7 +38,6 @@ void frmZaklad::Vymazat() {
   placeTargetLabels();
   miZnovu->setEnabled(false);
   miUlozit->setEnabled(false);
-  miVyhodnoceniTestu->setEnabled(false);
   // Emptying the boxes is the program's own reset, not a keystroke.
   txtVysledek->setTextQuietly(QString());
   stav.JeNapsano = false;

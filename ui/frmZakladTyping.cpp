@@ -30,7 +30,6 @@ void frmZaklad::applyTiming(const KeystrokeTiming& timing) {
     tmrCasik->stop();
     lblZahajeni->setText(context_.clock.timeAndDateText());
     miZnovu->setEnabled(true);
-    miVyhodnoceniTestu->setEnabled(true);
   }
   if (timing.restartInactivity) tmrVypnuti->start();
   if (timing.startClock) tmrCas->start();

@@ -1,0 +1,27 @@
+#pragma once
+// The about window: the program's picture and a button back.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace tymba {
+
+class frmAplikace : public QDialog {
+  Q_OBJECT
+ public:
+  explicit frmAplikace(QWidget* parent = nullptr);
+
+  // Places the window in the middle of its screen.
+  void centreOnScreen();
+
+ private:
+  QLabel* Picture1 = nullptr;
+  QPushButton* Command1 = nullptr;
+};
+
+// The program's picture: a key cap with the program's name beside it.
+QPixmap programPicture();
+
+}  // namespace tymba

@@ -1,0 +1,169 @@
+// The menu bar of the main window and the rules that enable its items each
+// time a menu opens.
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "ui/application.h"
+#include "ui/frmAplikace.h"
+#include "ui/frmZaklad.h"
+#include "ui/typingbox.h"
+
+namespace tymba {
+namespace {
+
+struct MenuItem {
+  const char* name;
+  const char* caption;
+  QKeySequence shortcut;
+};
+
+QAction* addItem(QMenu* menu, const MenuItem& item) {
+  auto* action = new QAction(QString::fromUtf8(item.caption), menu);
+  action->setObjectName(QString::fromLatin1(item.name));
+  action->setShortcut(item.shortcut);
+  menu->addAction(action);
+  return action;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
+  QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+}  // namespace
+
+void frmZaklad::buildMenus() {
+  QMenuBar* bar = menuBar();
+  const auto item = [](QMenu* menu, const char* name, const char* caption,
+                       QKeySequence shortcut = {}) {
+    return addItem(menu, {name, caption, shortcut});
+  };
+  const auto separator = [](QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+  };
+
+  mnuSoubor = addMenu(bar, "mnuSoubor", "&Soubor");
+  item(mnuSoubor, "miOtevrit", "&Otevřít ...", QKeySequence(Qt::CTRL | Qt::Key_O));
+  mnuSoubor->addAction(miUlozit);
+  miUlozit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  item(mnuSoubor, "miSlozka", "S&ložka");
+  separator(mnuSoubor, "miStarBar7");
+  item(mnuSoubor, "miPrepnoutIdentitu", "&Přepnout identitu...");
+  QMenu* identities = mnuSoubor->addMenu(QStringLiteral("&Identity Uživatelů"));
+  identities->menuAction()->setObjectName(QStringLiteral("miIdentity"));
+  item(identities, "miNovaIdentita", "&Vytvořit novou identitu...");
+  item(identities, "miSpravaIdentit", "S&práva identit...");
+  miOdhlasitIdentitu = item(identities, "miOdhlasitIdentitu", "O&dhlásit identitu...",
+                            QKeySequence(Qt::CTRL | Qt::Key_E));
+  miOdhlasitIdentitu->setEnabled(false);
+  separator(mnuSoubor, "miStarbar2");
+  QAction* miKonec = item(mnuSoubor, "miKonec", "&Konec");
+  connect(miKonec, &QAction::triggered, this, &frmZaklad::miKonec_Click);
+
+  QMenu* mnuUpravy = addMenu(bar, "mnuUpravy", "Úp&ravy");
+  mnuUpravy->addAction(miZnovu);
+
+  mnuTest = addMenu(bar, "mnuTest", "&Procvičování");
+  item(mnuTest, "miTestPresnosti", "&Test přesnosti");
+  item(mnuTest, "mi1Test", "&minutový test");
+  item(mnuTest, "mi5Test", "&5 minutový test");
+  item(mnuTest, "mi10Test", "&10 minutový test");
+  item(mnuTest, "mi30Test", "&30 minutový test");
+  item(mnuTest, "miDiktafon", "Test s &diktafonem");
+  separator(mnuTest, "miStarBar3");
+  item(mnuTest, "miTestSoubor", "Test ze &souboru...");
+  item(mnuTest, "miUzivTest", "&Uživatelské nastavení testu...");
+
+  muZacatecnik = addMenu(bar, "muZacatecnik", "&Začátečník");
+  item(muZacatecnik, "miVyuka", "&Výuka", QKeySequence(Qt::CTRL | Qt::Key_V));
+  item(muZacatecnik, "miProcvicovani", "&Procvičování", QKeySequence(Qt::CTRL | Qt::Key_P));
+
+  mnuZobrazit = addMenu(bar, "mnuZobrazit", "Z&obrazit");
+  item(mnuZobrazit, "miUzivatel", "&Uživatel...");
+  item(mnuZobrazit, "miKlavesnice", "&Klávesnice", QKeySequence(Qt::CTRL | Qt::Key_K));
+  QMenu* fonts = mnuZobrazit->addMenu(QStringLiteral("&Písmo"));
+  fonts->menuAction()->setObjectName(QStringLiteral("miPismo"));
+  item(fonts, "miVelke", "&Velké");
+  item(fonts, "miStredni", "&Střední");
+  item(fonts, "miMale", "&Malé");
+  separator(mnuZobrazit, "miStarBar4");
+  mnuZobrazit->addAction(miVyhodnoceniTestu);
+
+  mnuNastroji = addMenu(bar, "mnuNastroji", "&Nástroje");
+  item(mnuNastroji, "miMoznosti", "&Možnosti...");
+
+  mnuNapoveda = addMenu(bar, "mnuNapoveda", "Nápově&da");
+  QAction* miAplikace = item(mnuNapoveda, "miAplikace", "O &aplikaci");
+  QAction* miObsah = item(mnuNapoveda, "miObsah", "Obsah", QKeySequence(Qt::Key_F1));
+  connect(miAplikace, &QAction::triggered, this, &frmZaklad::miAplikace_Click);
+  connect(miObsah, &QAction::triggered, this, &frmZaklad::miObsah_Click);
+
+  connect(mnuSoubor, &QMenu::aboutToShow, this, &frmZaklad::mnuSoubor_Click);
+  connect(mnuTest, &QMenu::aboutToShow, this, &frmZaklad::mnuTest_Click);
+  connect(muZacatecnik, &QMenu::aboutToShow, this, &frmZaklad::muZacatecnik_Click);
+  connect(mnuZobrazit, &QMenu::aboutToShow, this, &frmZaklad::mnuZobrazit_Click);
+  connect(mnuNastroji, &QMenu::aboutToShow, this, &frmZaklad::mnuNastroji_Click);
+  connect(mnuNapoveda, &QMenu::aboutToShow, this, &frmZaklad::mnuNapoveda_Click);
+}
+
+QAction* frmZaklad::menuItem(const char* name) const {
+  return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// While a run is timed the menus offer only what does not disturb it.
+void frmZaklad::enableWhileIdle(std::initializer_list<const char*> names) {
+  const bool idle = !tmrCas->isActive();
+  for (const char* name : names) menuItem(name)->setEnabled(idle);
+}
+
+void frmZaklad::mnuSoubor_Click() {
+  enableWhileIdle({"miOtevrit", "miSlozka", "miIdentity", "miPrepnoutIdentitu", "miKonec"});
+  miOdhlasitIdentitu->setEnabled(context_.stav.AktualniUzivatel != u"Hlavni");
+}
+
+void frmZaklad::mnuTest_Click() {
+  enableWhileIdle({"miTestPresnosti", "mi1Test", "mi5Test", "mi10Test", "mi30Test", "miTestSoubor",
+                   "miUzivTest"});
+}
+
+void frmZaklad::muZacatecnik_Click() { enableWhileIdle({"miVyuka", "miProcvicovani"}); }
+
+void frmZaklad::mnuZobrazit_Click() {
+  const SharedState& stav = context_.stav;
+  enableWhileIdle({"miUzivatel", "miKlavesnice", "miPismo", "miVyhodnoceniTestu"});
+  // These three are set again, and these settings are the ones that count.
+  menuItem("miUzivatel")->setEnabled(stav.AktualniUzivatel != u"Hlavni");
+  miVyhodnoceniTestu->setEnabled(stav.TestBezi);
+  menuItem("miPismo")->setEnabled(!stav.JeNapsano);
+}
+
+void frmZaklad::mnuNastroji_Click() { enableWhileIdle({"miMoznosti"}); }
+
+void frmZaklad::mnuNapoveda_Click() { enableWhileIdle({"miAplikace"}); }
+
+void frmZaklad::miAplikace_Click() {
+  auto* about = new frmAplikace(this);
+  about->centreOnScreen();
+  context_.dialogs.run(*about);
+}
+
+void frmZaklad::miObsah_Click() {
+  context_.messages.show(
+      QStringLiteral("Veškeré informace ohledně ovládání a používání tohoto programu naleznete na "
+                     "instalačním CD v podobě dokumentu Word v kořenovém adresáři pod názvem "
+                     "manuál.doc"),
+      QApplication::applicationName(), MessageIcon::Information);
+}
+
+void frmZaklad::miKonec_Click() {
+  QCoreApplication::processEvents();
+  QApplication::closeAllWindows();
+  QCoreApplication::quit();
+}
+
+}  // namespace tymba
