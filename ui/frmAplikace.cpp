@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tymba {
@@ -56,14 +55,7 @@ frmAplikace::frmAplikace(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Picture1);
   layout->addWidget(Command1, 0, Qt::AlignRight);
-}
-
-void frmAplikace::centreOnScreen() {
   adjustSize();
-  if (const QScreen* here = screen()) {
-    const QRect area = here->geometry();
-    move((area.width() - width()) / 2, (area.height() - height()) / 2);
-  }
 }
 
 }  // namespace tymba

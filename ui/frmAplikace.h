@@ -13,9 +13,6 @@ class frmAplikace : public QDialog {
  public:
   explicit frmAplikace(QWidget* parent = nullptr);
 
-  // Places the window in the middle of its screen.
-  void centreOnScreen();
-
  private:
   QLabel* Picture1 = nullptr;
   QPushButton* Command1 = nullptr;

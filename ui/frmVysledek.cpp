@@ -4,11 +4,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/scoring.h"
 #include "ui/application.h"
+#include "ui/centring.h"
 #include "ui/frmZaklad.h"
 #include "ui/localeformat.h"
 #include "ui/textconvert.h"
@@ -79,10 +79,7 @@ void frmVysledek::Form_Load() {
   stav.TestUkoncen = true;
 
   adjustSize();
-  if (const QScreen* screen = zaklad_.screen()) {
-    const QRect area = screen->geometry();
-    move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
-  }
+  centreOnScreen(*this);
 
   const std::u16string typed = zaklad_.typedText();
   const ScoredTexts texts = scoreRun(stav, typed);

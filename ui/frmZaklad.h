@@ -71,6 +71,9 @@ class frmZaklad : public QMainWindow {
   // Aligns the typed text with the target text into the error list.
   void Oprava();
 
+  // Cancelling the list of texts leaves nothing to type.
+  void disableExerciseBox();
+
   // --- What the result window does to the main window ---
   // The clock, the lesson's error list and the limit indicators back to rest.
   void resetLiveIndicators();
@@ -144,6 +147,8 @@ class frmZaklad : public QMainWindow {
   void mnuNastroji_Click();
   void mnuNapoveda_Click();
   void miAplikace_Click();
+  // The list of texts for an exercise test of this length and kind.
+  void openTextList(int minutes, bool bezMazani);
   void miObsah_Click();
   void miKonec_Click();
 

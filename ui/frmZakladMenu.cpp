@@ -8,12 +8,18 @@
 #include <QTimer>
 
 #include "ui/application.h"
+#include "ui/centring.h"
 #include "ui/frmAplikace.h"
+#include "ui/frmTest.h"
 #include "ui/frmZaklad.h"
 #include "ui/typingbox.h"
 
 namespace tymba {
 namespace {
+
+// The accuracy test is not about speed: it gives the typist the time of a
+// 5-minute test.
+constexpr int kAccuracyTestMinutes = 5;
 
 struct MenuItem {
   const char* name;
@@ -69,11 +75,17 @@ void frmZaklad::buildMenus() {
   mnuUpravy->addAction(miZnovu);
 
   mnuTest = addMenu(bar, "mnuTest", "&Procvičování");
-  item(mnuTest, "miTestPresnosti", "&Test přesnosti");
-  item(mnuTest, "mi1Test", "&minutový test");
-  item(mnuTest, "mi5Test", "&5 minutový test");
-  item(mnuTest, "mi10Test", "&10 minutový test");
-  item(mnuTest, "mi30Test", "&30 minutový test");
+  // Each exercise test opens the list of texts with its own duration and
+  // rules; the loss per error is the one set in the options.
+  const auto exerciseTest = [this](QAction* action, int minutes, bool bezMazani) {
+    connect(action, &QAction::triggered, this,
+            [this, minutes, bezMazani] { openTextList(minutes, bezMazani); });
+  };
+  exerciseTest(item(mnuTest, "miTestPresnosti", "&Test přesnosti"), kAccuracyTestMinutes, true);
+  exerciseTest(item(mnuTest, "mi1Test", "&minutový test"), 1, false);
+  exerciseTest(item(mnuTest, "mi5Test", "&5 minutový test"), 5, false);
+  exerciseTest(item(mnuTest, "mi10Test", "&10 minutový test"), 10, false);
+  exerciseTest(item(mnuTest, "mi30Test", "&30 minutový test"), 30, false);
   item(mnuTest, "miDiktafon", "Test s &diktafonem");
   separator(mnuTest, "miStarBar3");
   item(mnuTest, "miTestSoubor", "Test ze &souboru...");
@@ -146,9 +158,20 @@ void frmZaklad::mnuNastroji_Click() { enableWhileIdle({"miMoznosti"}); }
 
 void frmZaklad::mnuNapoveda_Click() { enableWhileIdle({"miAplikace"}); }
 
+void frmZaklad::openTextList(int minutes, bool bezMazani) {
+  SharedState& stav = context_.stav;
+  stav.BezMazani = bezMazani;
+  stav.TextZeSouboru = false;
+  stav.DobaTestu = minutes;
+  stav.ZtrataUhozu = stav.nastaveni.Chyba;
+  auto* list = new frmTest(context_, *this);
+  centreOnScreen(*list);
+  context_.dialogs.run(*list);
+}
+
 void frmZaklad::miAplikace_Click() {
   auto* about = new frmAplikace(this);
-  about->centreOnScreen();
+  centreOnScreen(*about);
   context_.dialogs.run(*about);
 }
 

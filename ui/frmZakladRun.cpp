@@ -238,6 +238,8 @@ void frmZaklad::restartRun() {
   }
 }
 
+void frmZaklad::disableExerciseBox() { txtVysledek->setEnabled(false); }
+
 void frmZaklad::showResult() {
   if (result_ && result_->isVisible()) return;  // one result window at a time
   auto* window = new frmVysledek(context_, *this);

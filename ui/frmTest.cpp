@@ -1,0 +1,112 @@
+#include "ui/frmTest.h"
+
+#include <QCollator>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "storage/paths.h"
+#include "ui/application.h"
+#include "ui/centring.h"
+#include "ui/frmUkaz.h"
+#include "ui/frmZaklad.h"
+
+namespace tymba {
+
+QStringList exerciseTextNames(const AppContext& context) {
+  QStringList names;
+  for (const auto& file : listFiles(resolvePath(context.programFolder, "\\cviceni"), ".txt"))
+    names.append(QString::fromStdString(file.stem().string()));
+  // Alphabetical as a Czech reader expects it: Č after C, Ch after H.
+  QCollator collator{QLocale(QLocale::Czech)};
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::sort(names.begin(), names.end(), collator);
+  return names;
+}
+
+frmTest::frmTest(AppContext& context, frmZaklad& zaklad)
+    : QDialog(&zaklad), context_(context), zaklad_(zaklad) {
+  setObjectName(QStringLiteral("frmTest"));
+  setWindowTitle(QStringLiteral("Přehled písemností"));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  Label2 = new QLabel(QStringLiteral("Nyní si vyberte písemnost, kterou chcete psát"), this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label1 = new QLabel(QStringLiteral("Seznam písemnosti:"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  lstSeznam = new QListWidget(this);
+  lstSeznam->setObjectName(QStringLiteral("lstSeznam"));
+  cmdUkaz = new QPushButton(QStringLiteral("Ukaž"), this);
+  cmdUkaz->setObjectName(QStringLiteral("cmdUkaz"));
+  Command2 = new QPushButton(QStringLiteral("Storno"), this);
+  Command2->setObjectName(QStringLiteral("Command2"));
+  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setDefault(true);
+
+  auto* buttons = new QHBoxLayout();
+  buttons->addWidget(cmdUkaz);
+  buttons->addStretch();
+  buttons->addWidget(cmdOK);
+  buttons->addWidget(Command2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Label2);
+  layout->addWidget(Label1);
+  layout->addWidget(lstSeznam);
+  layout->addLayout(buttons);
+  resize(420, 380);
+
+  connect(lstSeznam, &QListWidget::itemClicked, this, &frmTest::lstSeznam_Click);
+  connect(lstSeznam, &QListWidget::itemDoubleClicked, this, &frmTest::cmdOK_Click);
+  connect(cmdUkaz, &QPushButton::clicked, this, &frmTest::cmdUkaz_Click);
+  connect(cmdOK, &QPushButton::clicked, this, &frmTest::cmdOK_Click);
+  connect(Command2, &QPushButton::clicked, this, &frmTest::Command2_Click);
+  Form_Load();
+}
+
+void frmTest::Form_Load() {
+  lstSeznam->addItems(exerciseTextNames(context_));
+  cmdUkaz->setEnabled(false);
+}
+
+QString frmTest::selectedEntry() const {
+  const QListWidgetItem* item = lstSeznam->currentItem();
+  return item && item->isSelected() ? item->text() : QString();
+}
+
+void frmTest::lstSeznam_Click() { cmdUkaz->setEnabled(true); }
+
+void frmTest::cmdUkaz_Click() {
+  const QString entry = selectedEntry();
+  if (entry.isEmpty()) return;
+  auto* preview = new frmUkaz(context_, entry, this);
+  centreOnScreen(*preview);
+  context_.dialogs.run(*preview);
+}
+
+void frmTest::cmdOK_Click() {
+  const QString entry = selectedEntry();
+  context_.stav.TextZeSouboru = false;
+  if (entry.isEmpty()) {
+    zaklad_.startExerciseRun(entry);  // says "Vyberte písemnost"; the list stays open
+    return;
+  }
+  // The list closes before the rules are shown; a text that cannot be read
+  // brings it back.
+  hide();
+  if (zaklad_.startExerciseRun(entry))
+    accept();
+  else
+    show();
+}
+
+void frmTest::Command2_Click() {
+  zaklad_.disableExerciseBox();
+  reject();
+}
+
+}  // namespace tymba
