@@ -10,6 +10,22 @@ void appendError(SharedState& state, int position, std::u16string character) {
   ++state.PocetChyb;
 }
 
+void keepTestSource(SharedState& state) {
+  state.ZdrojTestuZaloha = state.ZdrojTestu;
+  state.TextZeSouboruZaloha = state.TextZeSouboru;
+  state.BezMazaniZaloha = state.BezMazani;
+  state.DruhTestuZaloha = state.DruhTestu;
+  state.NazevTestuZaloha = state.NazevTestu;
+}
+
+void restoreTestSource(SharedState& state) {
+  state.ZdrojTestu = state.ZdrojTestuZaloha;
+  state.TextZeSouboru = state.TextZeSouboruZaloha;
+  state.BezMazani = state.BezMazaniZaloha;
+  state.DruhTestu = state.DruhTestuZaloha;
+  state.NazevTestu = state.NazevTestuZaloha;
+}
+
 void Vymazat(SharedState& state) {
   state.NapsanyText.clear();
   state.UplynuleSekundy = 0;

@@ -34,6 +34,15 @@ struct SharedState {
   int LimitRychlostiTestu = 0;
   int LimitChybTestu = 0;
   bool BezMazani = false;
+  // Where the user-configured test's text comes from: "Ze souboru" for a
+  // text file the user picked; and the copies its settings dialog restores
+  // when it is cancelled.
+  std::u16string ZdrojTestu;
+  std::u16string ZdrojTestuZaloha;
+  bool TextZeSouboruZaloha = false;
+  bool BezMazaniZaloha = false;
+  TestKind DruhTestuZaloha = TestKind::Cviceni;
+  std::u16string NazevTestuZaloha;
   // Index 0 stays empty; lines 1..N of a lesson or practice text.
   std::vector<std::u16string> RadkyVyuky{std::u16string()};
 
@@ -106,6 +115,11 @@ struct SharedState {
 
 // Appends one entry to the error list and counts it in PocetChyb.
 void appendError(SharedState& state, int position, std::u16string character);
+
+// The copies the user-configured test's settings dialog restores when it is
+// cancelled: taken before the dialog opens, put back on cancel.
+void keepTestSource(SharedState& state);
+void restoreTestSource(SharedState& state);
 
 // The state part of resetting a run: counters, error list, lesson tables,
 // samples and result values. The loaded text, the test definition, the

@@ -45,7 +45,7 @@ class frmZaklad : public QMainWindow {
   // chosen): a name in the exercise folder, or a full path when the state's
   // TextZeSouboru says so (the caller sets it). Returns false when the run
   // was not prepared; a text that cannot be read leaves everything as it was.
-  bool startExerciseRun(const QString& entry);
+  bool startExerciseRun(const QString& entry, bool showRules = true);
 
   // Loads an exercise text into the target display (the three stacked
   // labels and the alignment copy, which keeps what it held). Returns false,
@@ -73,6 +73,12 @@ class frmZaklad : public QMainWindow {
 
   // Cancelling the list of texts leaves nothing to type.
   void disableExerciseBox();
+
+  // The list of texts for the test the state describes.
+  void openTextList();
+  // A user-configured test of the text file in VybranyText, started at once
+  // without the rules message; its kind and name stay as the opener set them.
+  void startFileTest();
 
   // --- What the result window does to the main window ---
   // The clock, the lesson's error list and the limit indicators back to rest.
@@ -147,6 +153,7 @@ class frmZaklad : public QMainWindow {
   void mnuNastroji_Click();
   void mnuNapoveda_Click();
   void miAplikace_Click();
+  void miUzivTest_Click();
   // The list of texts for an exercise test of this length and kind.
   void openTextList(int minutes, bool bezMazani);
   void miObsah_Click();

@@ -11,6 +11,7 @@
 #include "ui/centring.h"
 #include "ui/frmAplikace.h"
 #include "ui/frmTest.h"
+#include "ui/frmUzivNastaveni.h"
 #include "ui/frmZaklad.h"
 #include "ui/typingbox.h"
 
@@ -89,7 +90,8 @@ void frmZaklad::buildMenus() {
   item(mnuTest, "miDiktafon", "Test s &diktafonem");
   separator(mnuTest, "miStarBar3");
   item(mnuTest, "miTestSoubor", "Test ze &souboru...");
-  item(mnuTest, "miUzivTest", "&Uživatelské nastavení testu...");
+  QAction* miUzivTest = item(mnuTest, "miUzivTest", "&Uživatelské nastavení testu...");
+  connect(miUzivTest, &QAction::triggered, this, &frmZaklad::miUzivTest_Click);
 
   muZacatecnik = addMenu(bar, "muZacatecnik", "&Začátečník");
   item(muZacatecnik, "miVyuka", "&Výuka", QKeySequence(Qt::CTRL | Qt::Key_V));
@@ -164,9 +166,24 @@ void frmZaklad::openTextList(int minutes, bool bezMazani) {
   stav.TextZeSouboru = false;
   stav.DobaTestu = minutes;
   stav.ZtrataUhozu = stav.nastaveni.Chyba;
+  openTextList();
+}
+
+void frmZaklad::openTextList() {
   auto* list = new frmTest(context_, *this);
   centreOnScreen(*list);
   context_.dialogs.run(*list);
+}
+
+void frmZaklad::miUzivTest_Click() {
+  SharedState& stav = context_.stav;
+  keepTestSource(stav);  // the settings dialog restores these when cancelled
+  stav.ZdrojTestu.clear();
+  stav.BezMazani = false;
+  stav.TextZeSouboru = false;
+  auto* settings = new frmUzivNastaveni(context_, *this);
+  centreOnScreen(*settings);
+  context_.dialogs.run(*settings);
 }
 
 void frmZaklad::miAplikace_Click() {

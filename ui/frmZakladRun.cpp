@@ -109,7 +109,7 @@ bool frmZaklad::ReadFiles(const std::u16string& FileCviceni) {
   return true;
 }
 
-bool frmZaklad::startExerciseRun(const QString& entry) {
+bool frmZaklad::startExerciseRun(const QString& entry, bool showRules) {
   SharedState& stav = context_.stav;
   if (entry.isEmpty()) {
     context_.messages.show(QStringLiteral("Vyberte písemnost"), QStringLiteral("Chyba"),
@@ -133,6 +133,7 @@ bool frmZaklad::startExerciseRun(const QString& entry) {
   txtVVysledek->hide();
   txtVysledek->setFocus();
   setWindowTitle(QStringLiteral("Tymba - ") + entry);
+  if (!showRules) return true;
 
   const QString name = toQString(stav.NazevTestu);
   const QString minutes = wholeNumber(stav.DobaTestu);
@@ -239,6 +240,17 @@ void frmZaklad::restartRun() {
 }
 
 void frmZaklad::disableExerciseBox() { txtVysledek->setEnabled(false); }
+
+void frmZaklad::startFileTest() {
+  SharedState& stav = context_.stav;
+  const TestKind kind = stav.DruhTestu;
+  const std::u16string name = stav.NazevTestu;
+  stav.TextZeSouboru = true;
+  if (!startExerciseRun(toQString(stav.VybranyText), false)) return;
+  stav.DruhTestu = kind;
+  stav.NazevTestu = name;
+  lblNazev->setText(toQString(name));
+}
 
 void frmZaklad::showResult() {
   if (result_ && result_->isVisible()) return;  // one result window at a time

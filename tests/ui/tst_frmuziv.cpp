@@ -1,0 +1,151 @@
+// The user-configured test: its settings dialog checks what is typed in.
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/ui/support/mainwindowtest.h"
+#include "ui/frmTest.h"
+#include "ui/frmUzivNastaveni.h"
+#include "ui/textconvert.h"
+
+using namespace tymba;
+using namespace tymba::testing;
+
+class TestFrmUzivNastaveni : public MainWindowTest {
+  Q_OBJECT
+
+ private:
+  frmUzivNastaveni* openSettings() {
+    child<QAction>(QStringLiteral("miUzivTest"))->trigger();
+    return fx->dialogs.last<frmUzivNastaveni>();
+  }
+  QLineEdit* field(QWidget* dialog, const char* name) {
+    return child<QLineEdit>(dialog, QString::fromLatin1(name));
+  }
+  void fill(frmUzivNastaveni* dialog, const QString& minutes, const QString& loss) {
+    field(dialog, "txtDoba")->setText(minutes);
+    field(dialog, "txtChyba")->setText(loss);
+    QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("cmdOK")), Qt::LeftButton);
+  }
+
+ private slots:
+  void init() { openWindow(); }
+  void cleanup() { closeWindow(); }
+
+  void acceptedValuesOpenTheListOfTexts_data() {
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("loss");
+    QTest::addColumn<int>("doba");
+    QTest::addColumn<int>("ztrata");
+    QTest::newRow("the longest and the dearest") << "60"
+                                                 << "500" << 60 << 500;
+    QTest::newRow("a decimal comma rounds half to even") << "7,5"
+                                                         << "20" << 8 << 20;
+    QTest::newRow("the shortest and the cheapest") << "1"
+                                                   << "1" << 1 << 1;
+  }
+
+  void acceptedValuesOpenTheListOfTexts() {
+    QFETCH(QString, minutes);
+    QFETCH(QString, loss);
+    QFETCH(int, doba);
+    QFETCH(int, ztrata);
+    frmUzivNastaveni* dialog = openSettings();
+    QCOMPARE(field(dialog, "txtDoba")->text(), QStringLiteral("10"));
+    QCOMPARE(field(dialog, "txtChyba")->text(), QStringLiteral("20"));
+    QCOMPARE(field(dialog, "txtDoba")->maxLength(), 3);
+    fill(dialog, minutes, loss);
+    QVERIFY(fx->messages.said.isEmpty());
+    QCOMPARE(fx->state.DobaTestu, doba);
+    QCOMPARE(fx->state.ZtrataUhozu, ztrata);
+    QVERIFY(!fx->dialogs.last<frmUzivNastaveni>());
+    QVERIFY(fx->dialogs.last<frmTest>());
+  }
+
+  void refusedValuesSayWhyAndKeepTheDialog_data() {
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("loss");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focused");
+    const QString doba = "Můžete zadávat pouze hodnoty pro pole 'doba' pouze od 1 do 60";
+    const QString chyba = "Můžete zadávat pouze hotnoty pro pole 'chyba' pouze od 1 do 500";
+    const QString numbers =
+        "Všechna políčka mohou mít pouze číselnou hodnotu\r\n"
+        "Políčko 'Doba testu' nesmí přesáhnout hodnotu 60 minut\r\n"
+        "Ztráta úhozů nesmí přesáhnout 500 úhozů";
+    QTest::newRow("61 minutes") << "61"
+                                << "20" << doba << "txtDoba";
+    QTest::newRow("0 minutes") << "0"
+                               << "20" << doba << "txtDoba";
+    QTest::newRow("a loss of 501") << "10"
+                                   << "501" << chyba << "txtChyba";
+    QTest::newRow("letters for the loss") << "10"
+                                          << "ab" << numbers << "txtChyba";
+    QTest::newRow("letters in both") << "x"
+                                     << "ab" << numbers << "txtDoba";
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << "Všechna políčka musí být vyplněna"
+                                << "txtChyba";
+    QTest::newRow("minutes empty") << ""
+                                   << "20"
+                                   << "Všechna políčka musí být vyplněna"
+                                   << "txtDoba";
+  }
+
+  void refusedValuesSayWhyAndKeepTheDialog() {
+    QFETCH(QString, minutes);
+    QFETCH(QString, loss);
+    QFETCH(QString, message);
+    QFETCH(QString, focused);
+    frmUzivNastaveni* dialog = openSettings();
+    QApplication::setActiveWindow(dialog);
+    fill(dialog, minutes, loss);
+    QCOMPARE(fx->messages.said.size(), 1);
+    QCOMPARE(fx->messages.said[0].text, message);
+    QCOMPARE(fx->messages.said[0].title, QStringLiteral("Přerušení"));
+    QCOMPARE(fx->messages.said[0].icon, MessageIcon::Exclamation);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->focusWidget()->objectName(), focused);
+    QCOMPARE(fx->state.DobaTestu, 1);  // nothing changed before every test passed
+  }
+
+  void cancelRestoresWhatTheMenuChanged() {
+    fx->state.BezMazani = true;
+    fx->state.TextZeSouboru = true;
+    fx->state.DruhTestu = TestKind::Vyuka;
+    fx->state.NazevTestu = u"Lekce 3";
+    fx->state.ZdrojTestu = u"jinde";
+    frmUzivNastaveni* dialog = openSettings();
+    QVERIFY(!fx->state.BezMazani);
+    QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("cmdStorno")), Qt::LeftButton);
+    QVERIFY(fx->state.BezMazani);
+    QVERIFY(fx->state.TextZeSouboru);
+    QCOMPARE(fx->state.DruhTestu, TestKind::Vyuka);
+    QVERIFY(fx->state.NazevTestu == u"Lekce 3");
+    QVERIFY(fx->state.ZdrojTestu == u"jinde");
+  }
+
+  void aTextFileStartsAtOnceWithoutTheRules() {
+    const auto file = fx->context.programFolder / "vlastni.txt";
+    writeText(file, u"Můj vlastní text.");
+    frmUzivNastaveni* dialog = openSettings();
+    // What the test-from-a-file item leaves for the dialog.
+    fx->state.ZdrojTestu = u"Ze souboru";
+    fx->state.VybranyText = fromQString(QString::fromStdString(file.string()));
+    fx->state.NazevTestu = u"vlastni";
+    fill(dialog, "3", "10");
+    QVERIFY(fx->messages.said.isEmpty());
+    QVERIFY(!fx->dialogs.last<frmTest>());
+    QCOMPARE(label(QStringLiteral("lblNazev"))->text(), QStringLiteral("vlastni"));
+    QCOMPARE(label(QStringLiteral("lblDoba"))->text(), QStringLiteral("3 min"));
+    QVERIFY(fx->state.ZdrojTestu.empty());
+    QVERIFY(box()->isVisible());
+  }
+};
+
+QTEST_MAIN(TestFrmUzivNastaveni)
+#include "tst_frmuziv.moc"

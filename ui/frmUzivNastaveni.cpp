@@ -1,0 +1,142 @@
+#include "ui/frmUzivNastaveni.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/clockmath.h"
+#include "ui/application.h"
+#include "ui/frmZaklad.h"
+
+namespace tymba {
+namespace {
+
+QLabel* namedLabel(const char* name, const QString& caption, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+QLineEdit* numberBox(const char* name, const QString& initial, QWidget* parent) {
+  auto* box = new QLineEdit(initial, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setMaxLength(3);
+  return box;
+}
+
+// A number as the user's locale writes it ("7,5" in Czech).
+std::optional<double> numberIn(const QLineEdit* box) {
+  bool ok = false;
+  const double value = QLocale().toDouble(box->text().trimmed(), &ok);
+  if (!ok) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+frmUzivNastaveni::frmUzivNastaveni(AppContext& context, frmZaklad& zaklad)
+    : QDialog(&zaklad), context_(context), zaklad_(zaklad) {
+  setObjectName(QStringLiteral("frmUzivNastaveni"));
+  setWindowTitle(QStringLiteral("Uživatelovo nastavení testu"));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  Label4 = namedLabel("Label4",
+                      QStringLiteral("Nyní si můžete nastavit test podle vlastní úvahy. "), this);
+  Label3 = namedLabel("Label3", QStringLiteral("Nastavte:"), this);
+  Label2 = namedLabel("Label2", QStringLiteral("Dobu testu (minuty):"), this);
+  txtDoba = numberBox("txtDoba", QStringLiteral("10"), this);
+  Label6 = namedLabel("Label6", QStringLiteral("Ztrátu úhozů za chybu:"), this);
+  txtChyba = numberBox("txtChyba", QStringLiteral("20"), this);
+  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setDefault(true);
+  cmdStorno = new QPushButton(QStringLiteral("Storno"), this);
+  cmdStorno->setObjectName(QStringLiteral("cmdStorno"));
+  for (QLineEdit* box : {txtDoba, txtChyba}) box->installEventFilter(this);
+  connect(cmdOK, &QPushButton::clicked, this, &frmUzivNastaveni::cmdOK_Click);
+  connect(cmdStorno, &QPushButton::clicked, this, &frmUzivNastaveni::cmdStorno_Click);
+
+  auto* fields = new QGridLayout();
+  fields->addWidget(Label2, 0, 0);
+  fields->addWidget(txtDoba, 0, 1);
+  fields->addWidget(Label6, 1, 0);
+  fields->addWidget(txtChyba, 1, 1);
+  auto* buttons = new QHBoxLayout();
+  buttons->addStretch();
+  buttons->addWidget(cmdOK);
+  buttons->addWidget(cmdStorno);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Label4);
+  layout->addWidget(Label3);
+  layout->addLayout(fields);
+  layout->addLayout(buttons);
+  adjustSize();
+}
+
+// A box selects its whole text when it gets the focus.
+bool frmUzivNastaveni::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn)
+    if (auto* box = qobject_cast<QLineEdit*>(watched))
+      QTimer::singleShot(0, box, &QLineEdit::selectAll);
+  return QDialog::eventFilter(watched, event);
+}
+
+void frmUzivNastaveni::refuse(const QString& text, QLineEdit* field) {
+  context_.messages.show(text, QStringLiteral("Přerušení"), MessageIcon::Exclamation);
+  if (!field) return;
+  field->setFocus();
+  field->selectAll();
+}
+
+void frmUzivNastaveni::cmdOK_Click() {
+  SharedState& stav = context_.stav;
+  if (txtDoba->text().isEmpty() || txtChyba->text().isEmpty()) {
+    refuse(QStringLiteral("Všechna políčka musí být vyplněna"), nullptr);
+    if (txtDoba->text().isEmpty()) txtDoba->setFocus();
+    if (txtChyba->text().isEmpty()) txtChyba->setFocus();
+    return;
+  }
+  const auto minutes = numberIn(txtDoba);
+  const auto loss = numberIn(txtChyba);
+  if (!minutes || !loss) {
+    refuse(QStringLiteral("Všechna políčka mohou mít pouze číselnou hodnotu\r\n"
+                          "Políčko 'Doba testu' nesmí přesáhnout hodnotu 60 minut\r\n"
+                          "Ztráta úhozů nesmí přesáhnout 500 úhozů"),
+           !minutes ? txtDoba : txtChyba);
+    return;
+  }
+  if (*minutes > 60 || *minutes <= 0) {
+    refuse(QStringLiteral("Můžete zadávat pouze hodnoty pro pole 'doba' pouze od 1 do 60"),
+           txtDoba);
+    return;
+  }
+  if (*loss > 500 || *loss <= 0) {
+    refuse(QStringLiteral("Můžete zadávat pouze hotnoty pro pole 'chyba' pouze od 1 do 500"),
+           txtChyba);
+    return;
+  }
+  zaklad_.Vymazat();
+  stav.DobaTestu = static_cast<int>(roundHalfEven(*minutes));
+  stav.ZtrataUhozu = static_cast<int>(roundHalfEven(*loss));
+  if (stav.ZdrojTestu == u"Ze souboru") {
+    stav.ZdrojTestu.clear();
+    accept();
+    zaklad_.startFileTest();
+    return;
+  }
+  accept();
+  zaklad_.openTextList();
+}
+
+void frmUzivNastaveni::cmdStorno_Click() {
+  restoreTestSource(context_.stav);
+  reject();
+}
+
+}  // namespace tymba
