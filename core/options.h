@@ -16,20 +16,20 @@ namespace tymba {
 
 namespace detail {
 consteval int integerDefault(std::string_view key) {
-  const OptionSpec& spec = optionSpec(key);
-  if (spec.kind != OptionKind::Integer) throw std::logic_error("not an integer option");
+  const OptionEntry& option = optionEntry(key);
+  if (option.kind != OptionKind::Integer) throw std::logic_error("not an integer option");
   int value = 0;
-  for (const char digit : spec.firstRunValue) value = value * 10 + (digit - '0');
+  for (const char digit : option.firstRunValue) value = value * 10 + (digit - '0');
   return value;
 }
 
 consteval std::string_view textDefault(std::string_view key) {
-  const OptionSpec& spec = optionSpec(key);
-  if (spec.kind != OptionKind::Text && spec.kind != OptionKind::Colour) {
+  const OptionEntry& option = optionEntry(key);
+  if (option.kind != OptionKind::Text && option.kind != OptionKind::Colour) {
     throw std::logic_error("not a text option");
   }
-  if (spec.underProgramFolder) throw std::logic_error("known only at run time");
-  return spec.firstRunValue;
+  if (option.underProgramFolder) throw std::logic_error("known only at run time");
+  return option.firstRunValue;
 }
 }  // namespace detail
 
@@ -109,14 +109,14 @@ namespace detail {
 // Each key of the table but "Stav" has exactly one field, of its kind.
 constexpr bool fieldsMatchTable() {
   std::size_t withVariable = 0;
-  for (const OptionSpec& spec : kOptionTable) {
-    if (spec.kind == OptionKind::Marker) continue;
+  for (const OptionEntry& option : kOptionTable) {
+    if (option.kind == OptionKind::Marker) continue;
     ++withVariable;
     int found = 0;
     for (const OptionField& field : kOptionFields) {
-      if (field.key != spec.key) continue;
+      if (field.key != option.key) continue;
       ++found;
-      const bool wantInteger = spec.kind == OptionKind::Integer;
+      const bool wantInteger = option.kind == OptionKind::Integer;
       if ((field.integer != nullptr) != wantInteger) return false;
       if ((field.text != nullptr) == wantInteger) return false;
     }

@@ -18,7 +18,7 @@ enum class OptionKind {
   Colour,   // held as the stored text, "&H8000000F" or "-2147483633"
 };
 
-struct OptionSpec {
+struct OptionEntry {
   std::string_view key;
   OptionKind kind;
   std::string_view firstRunValue;
@@ -29,7 +29,7 @@ struct OptionSpec {
 
 inline constexpr std::string_view kOptionsSection = "Moznosti";
 
-inline constexpr std::array<OptionSpec, 19> kOptionTable{{
+inline constexpr std::array<OptionEntry, 19> kOptionTable{{
     {"Stav", OptionKind::Marker, "OK"},
     {"Pozadi", OptionKind::Integer, "1"},
     {"Chyba", OptionKind::Integer, "20"},
@@ -62,9 +62,9 @@ inline constexpr std::array<std::string_view, 13> kFillOrder{
 
 // The entry with exactly this key; a key that is not in the table does not
 // compile where the look-up is a constant expression.
-constexpr const OptionSpec& optionSpec(std::string_view key) {
-  for (const OptionSpec& spec : kOptionTable) {
-    if (spec.key == key) return spec;
+constexpr const OptionEntry& optionEntry(std::string_view key) {
+  for (const OptionEntry& option : kOptionTable) {
+    if (option.key == key) return option;
   }
   throw std::out_of_range("not a key of the options table");
 }
@@ -92,7 +92,7 @@ constexpr bool keysDistinctIgnoringCase() {
 
 constexpr bool fillOrderNamesOptionsOnce() {
   for (std::size_t n = 0; n < kFillOrder.size(); ++n) {
-    if (optionSpec(kFillOrder[n]).kind == OptionKind::Marker) return false;
+    if (optionEntry(kFillOrder[n]).kind == OptionKind::Marker) return false;
     for (std::size_t m = 0; m < n; ++m) {
       if (kFillOrder[m] == kFillOrder[n]) return false;
     }

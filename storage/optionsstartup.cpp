@@ -15,9 +15,9 @@ namespace {
 constexpr std::string_view kIdentitiesSection = "Uzivatele";
 constexpr std::string_view kMainIdentity = "Hlavni";
 
-std::string firstRunValue(const OptionSpec& spec, const std::filesystem::path& programFolder) {
-  if (!spec.underProgramFolder) return std::string(spec.firstRunValue);
-  return resolvePath(programFolder, spec.firstRunValue).string();
+std::string firstRunValue(const OptionEntry& option, const std::filesystem::path& programFolder) {
+  if (!option.underProgramFolder) return std::string(option.firstRunValue);
+  return resolvePath(programFolder, option.firstRunValue).string();
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -43,25 +43,25 @@ std::optional<int> parseOptionInteger(std::string_view text) {
   return negative ? -magnitude : magnitude;
 }
 
-const OptionSpec* findStoredKey(std::string_view storedKey) {
-  for (const OptionSpec& spec : kOptionTable) {
-    if (sameNameIgnoringCase(spec.key, storedKey)) return &spec;
+const OptionEntry* findStoredKey(std::string_view storedKey) {
+  for (const OptionEntry& option : kOptionTable) {
+    if (sameNameIgnoringCase(option.key, storedKey)) return &option;
   }
   return nullptr;
 }
 
 // False, leaving the variable as it was, when the text is not in the
 // option's form.
-bool setOption(Nastaveni& options, const OptionSpec& spec, std::string_view text) {
-  if (spec.kind == OptionKind::Marker) return false;
-  const OptionField& field = optionField(spec.key);
-  if (spec.kind == OptionKind::Integer) {
+bool setOption(Nastaveni& options, const OptionEntry& option, std::string_view text) {
+  if (option.kind == OptionKind::Marker) return false;
+  const OptionField& field = optionField(option.key);
+  if (option.kind == OptionKind::Integer) {
     const std::optional<int> value = parseOptionInteger(text);
     if (!value) return false;
     options.*field.integer = *value;
     return true;
   }
-  if (spec.kind == OptionKind::Colour && !parseColour(text)) return false;
+  if (option.kind == OptionKind::Colour && !parseColour(text)) return false;
   options.*field.text = text;
   return true;
 }
@@ -79,9 +79,9 @@ std::vector<std::string> loadOptionsAtStartup(SettingsStore& store, SharedState&
   }
   state.AktualniUzivatel = u"Hlavni";
 
-  if (store.read(kOptionsSection, optionSpec("Stav").key, "").empty()) {
-    for (const OptionSpec& spec : kOptionTable) {
-      store.write(kOptionsSection, spec.key, firstRunValue(spec, programFolder));
+  if (store.read(kOptionsSection, optionEntry("Stav").key, "").empty()) {
+    for (const OptionEntry& option : kOptionTable) {
+      store.write(kOptionsSection, option.key, firstRunValue(option, programFolder));
     }
     // The first-run check of the sound files goes here, with the sound cues.
   }
@@ -90,20 +90,20 @@ std::vector<std::string> loadOptionsAtStartup(SettingsStore& store, SharedState&
   Nastaveni options = blankNastaveni();
   std::vector<std::string> applied;
   for (const SettingPair& pair : store.readSection(kOptionsSection)) {
-    const OptionSpec* spec = findStoredKey(pair.key);
-    if (spec == nullptr) continue;
+    const OptionEntry* option = findStoredKey(pair.key);
+    if (option == nullptr) continue;
     // Without sound there is no click to choose, so Klik stays 0.
-    if (spec->key == "Klik" && !state.ZvukPripraven) continue;
-    if (setOption(options, *spec, pair.value)) applied.emplace_back(spec->key);
+    if (option->key == "Klik" && !state.ZvukPripraven) continue;
+    if (setOption(options, *option, pair.value)) applied.emplace_back(option->key);
   }
 
   for (const std::string_view key : kFillOrder) {
-    const OptionSpec& spec = optionSpec(key);
+    const OptionEntry& option = optionEntry(key);
     if (!isMissing(options, optionField(key))) continue;
-    const std::string value = firstRunValue(spec, programFolder);
-    store.write(kOptionsSection, spec.key, value);
-    setOption(options, spec, value);
-    applied.emplace_back(spec.key);
+    const std::string value = firstRunValue(option, programFolder);
+    store.write(kOptionsSection, option.key, value);
+    setOption(options, option, value);
+    applied.emplace_back(option.key);
   }
 
   state.nastaveni = std::move(options);

@@ -120,8 +120,14 @@ void TypingBox::setTextQuietly(const QString& text) {
 // typed where deleting is not allowed comes back, and the edit never counts.
 void TypingBox::checkChange() {
   if (restoring_) return;
+  // Only a box that may not lose text needs the copy; the others skip it on
+  // every keystroke. A reset by the program sets the copy anew.
+  if (deleting()) {
+    emit changed();
+    return;
+  }
   const QString now = toPlainText();
-  if (!deleting() && !now.startsWith(lastText_)) {
+  if (!now.startsWith(lastText_)) {
     restoring_ = true;
     {
       const QSignalBlocker blocker(this);
