@@ -1,6 +1,7 @@
 #include "storage/paths.h"
 
 #include "core/cp1250.h"
+#include "core/filepattern.h"
 
 #include <algorithm>
 #include <optional>
@@ -89,25 +90,28 @@ fs::path resolvePath(const fs::path& base, std::string_view windowsStyleRelative
   return result;
 }
 
-std::vector<fs::path> listFiles(const fs::path& folder, std::string_view extension) {
+namespace {
+
+// The regular files of folder whose names pass the test, sorted by name
+// ignoring case. Names equal but for case fall back to byte order, so the
+// order never depends on the order of the directory.
+template <typename NameTest>
+std::vector<fs::path> sortedFiles(const fs::path& folder, const NameTest& accepts) {
   struct Listed {
     std::u16string key;
     fs::path path;
   };
-  const NameMatcher wanted(extension);
   std::vector<Listed> listed;
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     std::error_code statusError;
     if (!it->is_regular_file(statusError)) continue;
     const fs::path name = it->path().filename();
-    if (!wanted.matches(name.extension().native())) continue;
+    if (!accepts(name)) continue;
     std::u16string key = fromUtf8(name.native());
     for (char16_t& c : key) c = toUpperCp1250(c);
     listed.push_back({std::move(key), it->path()});
   }
-  // Names equal but for case fall back to byte order, so the order never
-  // depends on the order of the directory.
   std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
     if (a.key != b.key) return a.key < b.key;
     return a.path.filename().native() < b.path.filename().native();
@@ -116,6 +120,20 @@ std::vector<fs::path> listFiles(const fs::path& folder, std::string_view extensi
   paths.reserve(listed.size());
   for (Listed& entry : listed) paths.push_back(std::move(entry.path));
   return paths;
+}
+
+}  // namespace
+
+std::vector<fs::path> listFiles(const fs::path& folder, std::string_view extension) {
+  const NameMatcher wanted(extension);
+  return sortedFiles(
+      folder, [&](const fs::path& name) { return wanted.matches(name.extension().native()); });
+}
+
+std::vector<fs::path> listFilesMatching(const fs::path& folder, std::u16string_view pattern) {
+  return sortedFiles(folder, [&](const fs::path& name) {
+    return matchesFilePattern(fromUtf8(name.native()), pattern);
+  });
 }
 
 }  // namespace tymba

@@ -30,4 +30,9 @@ std::filesystem::path resolvePath(const std::filesystem::path& base,
 std::vector<std::filesystem::path> listFiles(const std::filesystem::path& folder,
                                              std::string_view extension);
 
+// The regular files of folder whose names match a file pattern ("*.*",
+// "*.txt;*.vyu"; see core/filepattern.h), sorted as listFiles sorts them.
+std::vector<std::filesystem::path> listFilesMatching(const std::filesystem::path& folder,
+                                                     std::u16string_view pattern);
+
 }  // namespace tymba

@@ -4,22 +4,22 @@
 
 #include "storage/programfolder.h"
 #include "ui/fonts.h"
-#include "ui/frmZaklad.h"
+#include "ui/startup.h"
 
 namespace tymba {
 
 Application::Application()
-    : settings_(IniSettingsStore::defaultLocation()), context_{state_,    clock_,
-                                                               messages_, dialogs_,
-                                                               settings_, programFolder()} {
+    : settings_(IniSettingsStore::defaultLocation()), context_{state_,         clock_, messages_,
+                                                               dialogs_,       files_, settings_,
+                                                               programFolder()} {
   registerFontSubstitutes();
 }
 
 Application::~Application() = default;
 
 int Application::run() {
-  mainWindow_ = std::make_unique<frmZaklad>(context_);
-  mainWindow_->show();
+  startUp_ = std::make_unique<StartUp>(context_, isFontInstalled);
+  if (!startUp_->begin()) return 1;
   return QApplication::exec();
 }
 

@@ -9,11 +9,12 @@
 #include "storage/inisettingsstore.h"
 #include "ui/clock.h"
 #include "ui/dialogrunner.h"
+#include "ui/filedialogs.h"
 #include "ui/messages.h"
 
 namespace tymba {
 
-class frmZaklad;
+class StartUp;
 
 // What every window receives: the shared state and the program's services.
 struct AppContext {
@@ -21,6 +22,7 @@ struct AppContext {
   Clock& clock;
   Messages& messages;
   DialogRunner& dialogs;
+  FileDialogs& files;
   SettingsStore& settings;
   std::filesystem::path programFolder;
 };
@@ -36,9 +38,10 @@ class Application {
   SystemClock clock_;
   QtMessages messages_;
   ModalDialogRunner dialogs_;
+  QtFileDialogs files_;
   IniSettingsStore settings_;
   AppContext context_;
-  std::unique_ptr<frmZaklad> mainWindow_;
+  std::unique_ptr<StartUp> startUp_;
 };
 
 }  // namespace tymba

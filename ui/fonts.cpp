@@ -1,6 +1,8 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
+#include <algorithm>
 
 namespace tymba {
 
@@ -8,6 +10,13 @@ void registerFontSubstitutes() {
   const QStringList substitutes{QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")};
   QFont::insertSubstitutions(QString::fromLatin1(kTypingFontFamily), substitutes);
   QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
+}
+
+bool isFontInstalled(const QString& family) {
+  if (QFontDatabase::hasFamily(family)) return true;
+  const QStringList substitutes = QFont::substitutes(family);
+  return std::any_of(substitutes.begin(), substitutes.end(),
+                     [](const QString& name) { return QFontDatabase::hasFamily(name); });
 }
 
 QFont typingFont(int pismo) {

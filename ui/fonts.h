@@ -12,6 +12,9 @@ inline constexpr const char* kTypingFontFamily = "Courier New CE";
 // Registers the substitutes; safe to call more than once.
 void registerFontSubstitutes();
 
+// True when the family, or one of its registered substitutes, is installed.
+bool isFontInstalled(const QString& family);
+
 // The typing font at size Pismo + 9 points (Pismo 1 to 3).
 QFont typingFont(int pismo);
 

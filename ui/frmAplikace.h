@@ -18,7 +18,4 @@ class frmAplikace : public QDialog {
   QPushButton* Command1 = nullptr;
 };
 
-// The program's picture: a key cap with the program's name beside it.
-QPixmap programPicture();
-
 }  // namespace tymba

@@ -1,30 +1,24 @@
 #include "ui/frmTest.h"
 
-#include <QCollator>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
-#include "storage/paths.h"
 #include "ui/application.h"
 #include "ui/centring.h"
+#include "ui/frmSlozka.h"
 #include "ui/frmUkaz.h"
 #include "ui/frmZaklad.h"
 
 namespace tymba {
 
-QStringList exerciseTextNames(const AppContext& context) {
+QStringList exerciseTextNames(AppContext& context, QWidget* parent) {
+  frmSlozka lister(context, parent);  // loaded for its file list, never shown
+  lister.setFilePattern(QStringLiteral("*.txt"));
   QStringList names;
-  for (const auto& file : listFiles(resolvePath(context.programFolder, "\\cviceni"), ".txt"))
-    names.append(QString::fromStdString(file.stem().string()));
-  // Alphabetical as a Czech reader expects it: Č after C, Ch after H.
-  QCollator collator{QLocale(QLocale::Czech)};
-  collator.setCaseSensitivity(Qt::CaseInsensitive);
-  std::sort(names.begin(), names.end(), collator);
+  for (const QString& file : lister.fileNames()) names.append(file.chopped(4));
   return names;
 }
 
@@ -69,7 +63,7 @@ frmTest::frmTest(AppContext& context, frmZaklad& zaklad)
 }
 
 void frmTest::Form_Load() {
-  lstSeznam->addItems(exerciseTextNames(context_));
+  lstSeznam->addItems(exerciseTextNames(context_, this));
   cmdUkaz->setEnabled(false);
 }
 

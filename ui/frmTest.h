@@ -37,7 +37,7 @@ class frmTest : public QDialog {
 };
 
 // The names of the exercise texts in the program folder, without their
-// extension, in Czech alphabetical order.
-QStringList exerciseTextNames(const AppContext& context);
+// extension, in the order of the folder browser's file list.
+QStringList exerciseTextNames(AppContext& context, QWidget* parent);
 
 }  // namespace tymba

@@ -1,18 +1,17 @@
 #include "ui/frmUzivNastaveni.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/clockmath.h"
 #include "ui/application.h"
 #include "ui/frmZaklad.h"
+#include "ui/selectonfocus.h"
 
 namespace tymba {
 namespace {
@@ -58,7 +57,7 @@ frmUzivNastaveni::frmUzivNastaveni(AppContext& context, frmZaklad& zaklad)
   cmdOK->setDefault(true);
   cmdStorno = new QPushButton(QStringLiteral("Storno"), this);
   cmdStorno->setObjectName(QStringLiteral("cmdStorno"));
-  for (QLineEdit* box : {txtDoba, txtChyba}) box->installEventFilter(this);
+  for (QLineEdit* box : {txtDoba, txtChyba}) selectAllOnFocus(*box);
   connect(cmdOK, &QPushButton::clicked, this, &frmUzivNastaveni::cmdOK_Click);
   connect(cmdStorno, &QPushButton::clicked, this, &frmUzivNastaveni::cmdStorno_Click);
 
@@ -77,14 +76,6 @@ frmUzivNastaveni::frmUzivNastaveni(AppContext& context, frmZaklad& zaklad)
   layout->addLayout(fields);
   layout->addLayout(buttons);
   adjustSize();
-}
-
-// A box selects its whole text when it gets the focus.
-bool frmUzivNastaveni::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn)
-    if (auto* box = qobject_cast<QLineEdit*>(watched))
-      QTimer::singleShot(0, box, &QLineEdit::selectAll);
-  return QDialog::eventFilter(watched, event);
 }
 
 void frmUzivNastaveni::refuse(const QString& text, QLineEdit* field) {

@@ -19,9 +19,6 @@ class frmUzivNastaveni : public QDialog {
  public:
   frmUzivNastaveni(AppContext& context, frmZaklad& zaklad);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void cmdOK_Click();
   void cmdStorno_Click();

@@ -154,6 +154,8 @@ class frmZaklad : public QMainWindow {
   void mnuNapoveda_Click();
   void miAplikace_Click();
   void miUzivTest_Click();
+  void miTestSoubor_Click();
+  void miSlozka_Click();
   // The list of texts for an exercise test of this length and kind.
   void openTextList(int minutes, bool bezMazani);
   void miObsah_Click();

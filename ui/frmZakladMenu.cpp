@@ -2,17 +2,21 @@
 // time a menu opens.
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 
+#include "storage/paths.h"
 #include "ui/application.h"
 #include "ui/centring.h"
 #include "ui/frmAplikace.h"
+#include "ui/frmSlozka.h"
 #include "ui/frmTest.h"
 #include "ui/frmUzivNastaveni.h"
 #include "ui/frmZaklad.h"
+#include "ui/textconvert.h"
 #include "ui/typingbox.h"
 
 namespace tymba {
@@ -58,7 +62,8 @@ void frmZaklad::buildMenus() {
   item(mnuSoubor, "miOtevrit", "&Otevřít ...", QKeySequence(Qt::CTRL | Qt::Key_O));
   mnuSoubor->addAction(miUlozit);
   miUlozit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  item(mnuSoubor, "miSlozka", "S&ložka");
+  QAction* miSlozka = item(mnuSoubor, "miSlozka", "S&ložka");
+  connect(miSlozka, &QAction::triggered, this, &frmZaklad::miSlozka_Click);
   separator(mnuSoubor, "miStarBar7");
   item(mnuSoubor, "miPrepnoutIdentitu", "&Přepnout identitu...");
   QMenu* identities = mnuSoubor->addMenu(QStringLiteral("&Identity Uživatelů"));
@@ -89,7 +94,8 @@ void frmZaklad::buildMenus() {
   exerciseTest(item(mnuTest, "mi30Test", "&30 minutový test"), 30, false);
   item(mnuTest, "miDiktafon", "Test s &diktafonem");
   separator(mnuTest, "miStarBar3");
-  item(mnuTest, "miTestSoubor", "Test ze &souboru...");
+  QAction* miTestSoubor = item(mnuTest, "miTestSoubor", "Test ze &souboru...");
+  connect(miTestSoubor, &QAction::triggered, this, &frmZaklad::miTestSoubor_Click);
   QAction* miUzivTest = item(mnuTest, "miUzivTest", "&Uživatelské nastavení testu...");
   connect(miUzivTest, &QAction::triggered, this, &frmZaklad::miUzivTest_Click);
 
@@ -184,6 +190,30 @@ void frmZaklad::miUzivTest_Click() {
   auto* settings = new frmUzivNastaveni(context_, *this);
   centreOnScreen(*settings);
   context_.dialogs.run(*settings);
+}
+
+void frmZaklad::miTestSoubor_Click() {
+  const QString path = context_.files.openFileName(
+      this, {QStringLiteral("Test ze souboru"),
+             QString::fromStdString(resolvePath(context_.programFolder, "\\cviceni").string()),
+             QStringLiteral("Textové soubory (*.txt);;Všechny soubory (*)")});
+  if (path.isEmpty()) return;  // cancelled: nothing changes
+  SharedState& stav = context_.stav;
+  keepTestSource(stav);  // the settings dialog restores these when cancelled
+  stav.ZdrojTestu = u"Ze souboru";
+  stav.TextZeSouboru = true;
+  stav.BezMazani = false;
+  stav.VybranyText = fromQString(path);
+  stav.DruhTestu = TestKind::Cviceni;
+  stav.NazevTestu = fromQString(QFileInfo(path).completeBaseName());
+  auto* settings = new frmUzivNastaveni(context_, *this);
+  centreOnScreen(*settings);
+  context_.dialogs.run(*settings);
+}
+
+void frmZaklad::miSlozka_Click() {
+  auto* folders = new frmSlozka(context_, this);
+  context_.dialogs.run(*folders);
 }
 
 void frmZaklad::miAplikace_Click() {

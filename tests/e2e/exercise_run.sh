@@ -2,10 +2,15 @@
 # The real program under Xvfb, driven from the keyboard as a user drives it:
 # the 1-minute test opened with the access keys, the first text chosen, a
 # known text with known mistakes typed, the run ended with F5; the result
-# window must open with the text's name in its caption.
-#   exercise_run.sh PROGRAM
+# window must open with the text's name in its caption. Pictures of the
+# screen at the idle main window and at the result are kept in ARTEFACTS.
+#   exercise_run.sh PROGRAM SCREEN_GRAB ARTEFACTS
 set -eu
 program=$1
+grab=$2
+artefacts=$3
+mkdir -p "$artefacts"
+rm -f "$artefacts"/*.png
 work=$(mktemp -d)
 xvfb_pid=""
 program_pid=""
@@ -50,6 +55,7 @@ program_pid=$!
 
 wait_for '^Tymba $' >/dev/null
 sleep 1  # the window is mapped before it takes keys
+QT_QPA_PLATFORM=xcb "$grab" "$artefacts/main-window.png"
 # "&Procvičování", then "&minutový test"; the menu needs a moment to open and
 # take the keyboard, so a slow machine gets a second try.
 opened=""
@@ -69,4 +75,6 @@ wait_for '^Tymba - Cesta vlakem$' >/dev/null
 xdotool type --delay 40 'Než vyrazíte na cestu vlakm, podívejte se do jízdního řádu.'
 xdotool key F5
 wait_for '^Vyhodnocen.*- Cesta vlakem$' >/dev/null
-echo "result window opened"
+sleep 0.5
+QT_QPA_PLATFORM=xcb "$grab" "$artefacts/result-window.png"
+echo "result window opened; pictures in $artefacts"

@@ -130,20 +130,40 @@ class TestFrmUzivNastaveni : public MainWindowTest {
   }
 
   void aTextFileStartsAtOnceWithoutTheRules() {
-    const auto file = fx->context.programFolder / "vlastni.txt";
+    const auto file = fx->context.programFolder / "Moje texty" / "Vlastní Text.TXT";
+    std::filesystem::create_directories(file.parent_path());
     writeText(file, u"Můj vlastní text.");
-    frmUzivNastaveni* dialog = openSettings();
-    // What the test-from-a-file item leaves for the dialog.
-    fx->state.ZdrojTestu = u"Ze souboru";
-    fx->state.VybranyText = fromQString(QString::fromStdString(file.string()));
-    fx->state.NazevTestu = u"vlastni";
+    const QString path = QString::fromStdString(file.string());
+    fx->files.answers.enqueue(path);
+    child<QAction>(QStringLiteral("miTestSoubor"))->trigger();
+    QCOMPARE(fx->files.asked.size(), 1);
+    QVERIFY(fx->files.asked[0].folder.endsWith(QStringLiteral("/cviceni")));
+    QVERIFY(fx->files.asked[0].filter.startsWith(QStringLiteral("Textové soubory (*.txt)")));
+    frmUzivNastaveni* dialog = fx->dialogs.last<frmUzivNastaveni>();
+    QVERIFY(dialog);
+    QVERIFY(fx->state.ZdrojTestu == u"Ze souboru");
     fill(dialog, "3", "10");
     QVERIFY(fx->messages.said.isEmpty());
     QVERIFY(!fx->dialogs.last<frmTest>());
-    QCOMPARE(label(QStringLiteral("lblNazev"))->text(), QStringLiteral("vlastni"));
+    QCOMPARE(label(QStringLiteral("lblNazev"))->text(), QStringLiteral("Vlastní Text"));
     QCOMPARE(label(QStringLiteral("lblDoba"))->text(), QStringLiteral("3 min"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - ") + path);
+    QVERIFY(fx->state.TextZeSouboru);
     QVERIFY(fx->state.ZdrojTestu.empty());
+    QCOMPARE(fx->state.ZtrataUhozu, 10);
     QVERIFY(box()->isVisible());
+    QCOMPARE(window->focusWidget(), box());
+  }
+
+  void cancellingTheFileChoiceChangesNothing() {
+    fx->state.NazevTestu = u"Jaro";
+    fx->state.BezMazani = true;
+    child<QAction>(QStringLiteral("miTestSoubor"))->trigger();
+    QCOMPARE(fx->files.asked.size(), 1);
+    QVERIFY(!fx->dialogs.last<frmUzivNastaveni>());
+    QVERIFY(fx->state.NazevTestu == u"Jaro");
+    QVERIFY(fx->state.BezMazani);
+    QVERIFY(fx->state.ZdrojTestu.empty());
   }
 };
 

@@ -9,6 +9,7 @@
 
 #include "core/sharedstate.h"
 #include "storage/inisettingsstore.h"
+#include "tests/ui/support/answeringfiledialogs.h"
 #include "tests/ui/support/fakeclock.h"
 #include "tests/ui/support/nonblockingdialogs.h"
 #include "tests/ui/support/recordingmessages.h"
@@ -19,7 +20,7 @@ namespace tymba::testing {
 struct WindowFixture {
   WindowFixture()
       : settings(std::filesystem::path(programDir.path().toStdString()) / "config" / "Tymba.ini"),
-        context{state, clock, messages, dialogs, settings, programDir.path().toStdString()} {
+        context{state, clock, messages, dialogs, files, settings, programDir.path().toStdString()} {
     QLocale::setDefault(QLocale(QLocale::Czech));
   }
 
@@ -28,6 +29,7 @@ struct WindowFixture {
   FakeClock clock;
   RecordingMessages messages;
   NonBlockingDialogs dialogs;
+  AnsweringFileDialogs files;
   IniSettingsStore settings;
   AppContext context;
 };

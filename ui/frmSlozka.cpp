@@ -1,0 +1,148 @@
+#include "ui/frmSlozka.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeView>
+#include <algorithm>
+
+#include "storage/paths.h"
+#include "ui/application.h"
+#include "ui/centring.h"
+#include "ui/selectonfocus.h"
+#include "ui/textconvert.h"
+
+namespace tymba {
+namespace {
+
+QString pathText(const std::filesystem::path& path) {
+  return QString::fromStdString(path.string());
+}
+
+}  // namespace
+
+frmSlozka::frmSlozka(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+  setObjectName(QStringLiteral("frmSlozka"));
+  setWindowTitle(QStringLiteral("Složka"));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  Label1 = new QLabel(QStringLiteral("Průzkumník:"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  txtPrikaz = new QLineEdit(QStringLiteral("*.*"), this);
+  txtPrikaz->setObjectName(QStringLiteral("txtPrikaz"));
+  selectAllOnFocus(*txtPrikaz);
+  Dir1 = new QTreeView(this);
+  Dir1->setObjectName(QStringLiteral("Dir1"));
+  Dir1->setHeaderHidden(true);
+  File1 = new QListWidget(this);
+  File1->setObjectName(QStringLiteral("File1"));
+  lblCesta = new QLabel(this);
+  lblCesta->setObjectName(QStringLiteral("lblCesta"));
+  lblCesta->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  cmdZavrit = new QPushButton(QStringLiteral("Zavřít"), this);
+  cmdZavrit->setObjectName(QStringLiteral("cmdZavrit"));
+  // Enter belongs to the pattern box; it must not close the window.
+  cmdZavrit->setAutoDefault(false);
+
+  auto* lists = new QGridLayout();
+  lists->addWidget(txtPrikaz, 0, 0);
+  lists->addWidget(Dir1, 1, 0);
+  lists->addWidget(File1, 0, 1, 2, 1);
+  lists->setColumnStretch(0, 3);
+  lists->setColumnStretch(1, 2);
+  auto* bottom = new QHBoxLayout();
+  bottom->addWidget(lblCesta, 1);
+  bottom->addWidget(cmdZavrit);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Label1);
+  layout->addLayout(lists);
+  layout->addLayout(bottom);
+  resize(640, 420);
+
+  connect(txtPrikaz, &QLineEdit::returnPressed, this, &frmSlozka::txtPrikaz_KeyPress);
+  connect(cmdZavrit, &QPushButton::clicked, this, &frmSlozka::cmdZavrit_Click);
+  Form_Load();
+}
+
+void frmSlozka::Form_Load() {
+  centreOnScreen(*this);
+  filePattern_ = txtPrikaz->text();
+  setFileFolder(resolvePath(context_.programFolder, "\\cviceni"));
+}
+
+// The tree watches the file system, so it is built only when the window is
+// shown; a lister loaded for its file list never pays for it.
+void frmSlozka::showEvent(QShowEvent* event) {
+  if (!folderModel_) buildFolderTree();
+  QDialog::showEvent(event);
+}
+
+void frmSlozka::buildFolderTree() {
+  folderModel_ = new QFileSystemModel(this);
+  folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+  folderModel_->setRootPath(QString());
+  Dir1->setModel(folderModel_);
+  for (int column = 1; column < folderModel_->columnCount(); ++column) Dir1->hideColumn(column);
+  const QModelIndex start = folderModel_->index(pathText(fileFolder_));
+  Dir1->setCurrentIndex(start);
+  Dir1->scrollTo(start, QAbstractItemView::PositionAtCenter);
+  connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &frmSlozka::Dir1_Change);
+}
+
+void frmSlozka::Dir1_Change(const QModelIndex& current, const QModelIndex& previous) {
+  const QString folder = folderModel_->filePath(current);
+  if (!QDir(folder).isReadable()) {
+    context_.messages.show(QStringLiteral("Složku „%1“ nelze otevřít.").arg(folder),
+                           QStringLiteral("Přerušení"), MessageIcon::Critical);
+    const QSignalBlocker quiet(Dir1->selectionModel());
+    Dir1->setCurrentIndex(previous);
+    return;
+  }
+  setFileFolder(folder.toStdString());
+}
+
+void frmSlozka::txtPrikaz_KeyPress() { setFilePattern(txtPrikaz->text()); }
+
+void frmSlozka::cmdZavrit_Click() { close(); }
+
+void frmSlozka::setFileFolder(const std::filesystem::path& folder) {
+  fileFolder_ = folder;
+  lblCesta->setText(pathText(folder));
+  fillFileList();
+}
+
+void frmSlozka::setFilePattern(const QString& pattern) {
+  filePattern_ = pattern;
+  fillFileList();
+}
+
+QStringList frmSlozka::fileNames() const {
+  QStringList names;
+  for (int row = 0; row < File1->count(); ++row) names.append(File1->item(row)->text());
+  return names;
+}
+
+// In Czech alphabetical order: Č after C, Ch after H.
+void frmSlozka::fillFileList() {
+  QStringList names;
+  for (const auto& file : listFilesMatching(fileFolder_, fromQString(filePattern_)))
+    names.append(pathText(file.filename()));
+  QCollator collator{QLocale(QLocale::Czech)};
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::sort(names.begin(), names.end(), collator);
+  File1->clear();
+  File1->addItems(names);
+}
+
+}  // namespace tymba

@@ -1,0 +1,59 @@
+#pragma once
+// "Složka": a small file browser. The folder tree starts at the file-system
+// roots, the file list shows the chosen folder's files that match the
+// pattern typed into txtPrikaz. Loaded without being shown, it also serves
+// the lists of texts as their file lister.
+
+#include <QDialog>
+#include <QStringList>
+#include <filesystem>
+
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QModelIndex;
+class QPushButton;
+class QTreeView;
+
+namespace tymba {
+
+struct AppContext;
+
+class frmSlozka : public QDialog {
+  Q_OBJECT
+ public:
+  frmSlozka(AppContext& context, QWidget* parent);
+
+  // The file list's folder and pattern, as a caller using it as a lister
+  // sets them.
+  void setFileFolder(const std::filesystem::path& folder);
+  void setFilePattern(const QString& pattern);
+  // The file list's entries (names with their extension) in its order.
+  QStringList fileNames() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void Form_Load();
+  void Dir1_Change(const QModelIndex& current, const QModelIndex& previous);
+  void txtPrikaz_KeyPress();
+  void cmdZavrit_Click();
+  void fillFileList();
+  void buildFolderTree();
+
+  AppContext& context_;
+  std::filesystem::path fileFolder_;
+  QString filePattern_;
+  QFileSystemModel* folderModel_ = nullptr;
+
+  QLabel* Label1 = nullptr;
+  QLineEdit* txtPrikaz = nullptr;
+  QTreeView* Dir1 = nullptr;
+  QListWidget* File1 = nullptr;
+  QLabel* lblCesta = nullptr;
+  QPushButton* cmdZavrit = nullptr;
+};
+
+}  // namespace tymba
