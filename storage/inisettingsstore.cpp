@@ -305,9 +305,11 @@ std::vector<SettingPair> IniSettingsStore::readSection(std::string_view section)
   return found != sections_.end() ? found->pairs : std::vector<SettingPair>();
 }
 
-void IniSettingsStore::write(std::string_view section, std::string_view key,
-                             std::string_view value) {
-  std::vector<SettingsSection> sections = sectionsForChange();
+namespace {
+
+// Sets the value in sections; false when it was there already.
+bool setPair(std::vector<SettingsSection>& sections, std::string_view section, std::string_view key,
+             std::string_view value) {
   auto found = findSection(sections, section);
   if (found == sections.end()) {
     sections.push_back({std::string(section), {{std::string(key), std::string(value)}}});
@@ -316,9 +318,24 @@ void IniSettingsStore::write(std::string_view section, std::string_view key,
   } else if (pair->value != value) {
     pair->value = value;
   } else {
-    return;
+    return false;
   }
-  commit(sections);
+  return true;
+}
+
+}  // namespace
+
+void IniSettingsStore::write(std::string_view section, std::string_view key,
+                             std::string_view value) {
+  std::vector<SettingsSection> sections = sectionsForChange();
+  if (setPair(sections, section, key, value)) commit(sections);
+}
+
+void IniSettingsStore::writeAll(std::string_view section, const std::vector<SettingPair>& pairs) {
+  std::vector<SettingsSection> sections = sectionsForChange();
+  bool changed = false;
+  for (const SettingPair& pair : pairs) changed |= setPair(sections, section, pair.key, pair.value);
+  if (changed) commit(sections);
 }
 
 void IniSettingsStore::remove(std::string_view section, std::string_view key) {

@@ -45,6 +45,9 @@ class IniSettingsStore final : public SettingsStore {
   std::string read(std::string_view section, std::string_view key,
                    std::string_view defaultValue) const override;
   void write(std::string_view section, std::string_view key, std::string_view value) override;
+  // One replacement of the file for all the pairs: on the first run every
+  // option is written, and a replacement is flushed to the disk each time.
+  void writeAll(std::string_view section, const std::vector<SettingPair>& pairs) override;
   std::vector<SettingPair> readSection(std::string_view section) const override;
   void remove(std::string_view section, std::string_view key) override;
 

@@ -80,9 +80,10 @@ std::vector<std::string> loadOptionsAtStartup(SettingsStore& store, SharedState&
   state.AktualniUzivatel = u"Hlavni";
 
   if (store.read(kOptionsSection, optionEntry("Stav").key, "").empty()) {
-    for (const OptionEntry& option : kOptionTable) {
-      store.write(kOptionsSection, option.key, firstRunValue(option, programFolder));
-    }
+    std::vector<SettingPair> defaults;
+    for (const OptionEntry& option : kOptionTable)
+      defaults.push_back({std::string(option.key), firstRunValue(option, programFolder)});
+    store.writeAll(kOptionsSection, defaults);
     // The first-run check of the sound files goes here, with the sound cues.
   }
 

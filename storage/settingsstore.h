@@ -31,6 +31,11 @@ class SettingsStore {
                            std::string_view defaultValue) const = 0;
   // Creates or replaces the value. Throws SettingsError.
   virtual void write(std::string_view section, std::string_view key, std::string_view value) = 0;
+  // Creates or replaces each value in turn, as write does; a store may make
+  // them one change on disk. Throws SettingsError.
+  virtual void writeAll(std::string_view section, const std::vector<SettingPair>& pairs) {
+    for (const SettingPair& pair : pairs) write(section, pair.key, pair.value);
+  }
   // The section's pairs in store order; nothing for an absent section.
   virtual std::vector<SettingPair> readSection(std::string_view section) const = 0;
   // Removes the key if present. Throws SettingsError.
