@@ -14,9 +14,9 @@
 #include <variant>
 #include <vector>
 
-namespace tymba {
+#include "core/textdecoding.h"
 
-enum class Encoding { Detect, Cp1250, Utf8 };
+namespace tymba {
 
 inline constexpr int kMinLoss = 1;
 inline constexpr int kMaxLoss = 500;
@@ -42,14 +42,6 @@ using ParsedArguments = std::variant<GradingRequest, HelpWanted, ArgumentError>;
 
 // The arguments after the program name.
 ParsedArguments parseArguments(const std::vector<std::string>& arguments);
-
-// The bytes of a file as core text: every line end (LF, CR LF, lone CR)
-// becomes CR LF. Detect takes UTF-8 when the bytes start with its byte-order
-// mark or are valid UTF-8 holding a byte of 0x80 or more, else Windows-1250.
-// A UTF-8 byte-order mark is dropped; a character beyond U+FFFF becomes "?",
-// so that every character stays one position. Nothing when the bytes are not
-// valid UTF-8 although they have to be (Utf8, or a byte-order mark).
-std::optional<std::u16string> decodeInput(std::string_view bytes, Encoding encoding);
 
 // The report for a target text and a typed text as decodeInput gives them.
 // The target is prepared as the program prepares a loaded exercise text.

@@ -1,6 +1,7 @@
 #include "storage/textfile.h"
 
 #include "core/cp1250.h"
+#include "core/textdecoding.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -134,6 +135,15 @@ TextFileError::TextFileError(const std::string& action, fs::path file, std::erro
     : std::runtime_error(describe(action, file, code)), path_(std::move(file)), code_(code) {}
 
 std::u16string readWholeText(const fs::path& file) { return decodeCp1250(readAllBytes(file)); }
+
+std::u16string readForeignText(const fs::path& file) {
+  std::optional<std::u16string> text = decodeText(readAllBytes(file), Encoding::Detect);
+  if (!text) {
+    throw TextFileError("cannot decode", file,
+                        std::make_error_code(std::errc::illegal_byte_sequence));
+  }
+  return std::move(*text);
+}
 
 std::vector<std::u16string> readLines(const fs::path& file) {
   std::vector<std::u16string> lines;

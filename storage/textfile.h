@@ -33,6 +33,12 @@ class TextFileError : public std::runtime_error {
 // The whole text, line breaks as they are in the file. Throws TextFileError.
 std::u16string readWholeText(const std::filesystem::path& file);
 
+// A text file from elsewhere, such as one the user chose: Windows-1250 or
+// UTF-8 as its bytes show, every kind of line end turned into CR LF. Throws
+// TextFileError, also for a file whose byte-order mark promises UTF-8 that
+// does not follow.
+std::u16string readForeignText(const std::filesystem::path& file);
+
 // The lines without their breaks. CR LF, a lone LF or a lone CR ends a line;
 // a last line without a break is a line too; an empty file has no lines.
 // Throws TextFileError.

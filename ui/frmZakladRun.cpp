@@ -84,7 +84,9 @@ std::optional<std::u16string> frmZaklad::readExerciseText(const std::u16string& 
   const QString name = toQString(FileCviceni);
   std::u16string text;
   try {
-    text = readWholeText(file);
+    // A file of the user's own may come from any editor; the exercise
+    // texts are the program's own Windows-1250 files.
+    text = context_.stav.TextZeSouboru ? readForeignText(file) : readWholeText(file);
   } catch (const TextFileError&) {
     // The list offered it a moment ago, or it was loaded before: it has
     // been removed or renamed since, or cannot be read.

@@ -117,6 +117,17 @@ TEST_F(TextFileTest, ReadingWhatIsNoFileThrowsWithThePath) {
   }
 }
 
+TEST_F(TextFileTest, ForeignTextsInEitherEncodingGetCrLf) {
+  writeBytes(root_ / "utf8.txt", "\xC5\xBDlu\xC5\xA5ou\xC4\x8Dk\xC3\xBD\nk\xC5\xAF\xC5\x88\n");
+  writeBytes(root_ / "cp1250.txt", "\x8Elu\x9Dou\xE8k\xFD\r\nk\xF9\xF2\r\n");
+  writeBytes(root_ / "bad.txt", "\xEF\xBB\xBF\x8Elu");
+  EXPECT_EQ(readForeignText(root_ / "utf8.txt"), u"Žluťoučký\r\nkůň\r\n");
+  EXPECT_EQ(readForeignText(root_ / "cp1250.txt"), u"Žluťoučký\r\nkůň\r\n");
+  EXPECT_EQ(errorOf([&] { readForeignText(root_ / "bad.txt"); }).code(),
+            std::errc::illegal_byte_sequence);
+  EXPECT_THROW(readForeignText(root_ / "missing.txt"), TextFileError);
+}
+
 TEST_F(TextFileTest, WriteReplacesOrCreatesTheFileKeepingItsMode) {
   const fs::path file = root_ / "x.txt";
   writeText(file, u"a\r\n");

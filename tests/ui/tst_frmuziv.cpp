@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <fstream>
 
 #include "tests/ui/support/mainwindowtest.h"
 #include "ui/frmTest.h"
 #include "ui/frmUzivNastaveni.h"
 #include "ui/textconvert.h"
+#include "ui/textholder.h"
 
 using namespace tymba;
 using namespace tymba::testing;
@@ -132,7 +134,9 @@ class TestFrmUzivNastaveni : public MainWindowTest {
   void aTextFileStartsAtOnceWithoutTheRules() {
     const auto file = fx->context.programFolder / "Moje texty" / "Vlastní Text.TXT";
     std::filesystem::create_directories(file.parent_path());
-    writeText(file, u"Můj vlastní text.");
+    // Written by another editor: UTF-8 with LF line ends.
+    std::ofstream(file, std::ios::binary) << "M\xC5\xAFj text.\nDruh\xC3\xBD \xC5\x99\xC3\xA1"
+                                             "dek.";
     const QString path = QString::fromStdString(file.string());
     fx->files.answers.enqueue(path);
     child<QAction>(QStringLiteral("miTestSoubor"))->trigger();
@@ -149,6 +153,8 @@ class TestFrmUzivNastaveni : public MainWindowTest {
     QCOMPARE(label(QStringLiteral("lblDoba"))->text(), QStringLiteral("3 min"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - ") + path);
     QVERIFY(fx->state.TextZeSouboru);
+    const std::u16string& copy = child<TextHolder>(QStringLiteral("rtbZadani"))->text();
+    QVERIFY(copy.starts_with(u"Můj text.\r\nDruhý řádek."));
     QVERIFY(fx->state.ZdrojTestu.empty());
     QCOMPARE(fx->state.ZtrataUhozu, 10);
     QVERIFY(box()->isVisible());
