@@ -50,10 +50,17 @@ wait_for() {  # wait_for TITLE-PATTERN: the window id once one is mapped
   return 1
 }
 
-LANG=cs_CZ.UTF-8 QT_QPA_PLATFORM=xcb "$program" 2>"$work/program.log" &
+# A program folder of its own: the program with a copy of the exercise texts
+# beside it, so the run leaves nothing in the build tree.
+mkdir -p "$work/program"
+cp "$program" "$work/program/tymba"
+cp -r "$(dirname "$program")/cviceni" "$work/program/"
+
+LANG=cs_CZ.UTF-8 QT_QPA_PLATFORM=xcb "$work/program/tymba" 2>"$work/program.log" &
 program_pid=$!
 
 wait_for '^Tymba $' >/dev/null
+[ -d "$work/program/Uzivatele" ]  # made by the program for its user files
 sleep 1  # the window is mapped before it takes keys
 QT_QPA_PLATFORM=xcb "$grab" "$artefacts/main-window.png"
 # "&Procvičování", then "&minutový test"; the menu needs a moment to open and
