@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 
@@ -93,11 +94,33 @@ void frmSlozka::buildFolderTree() {
   folderModel_->setRootPath(QString());
   Dir1->setModel(folderModel_);
   for (int column = 1; column < folderModel_->columnCount(); ++column) Dir1->hideColumn(column);
-  const QModelIndex start = folderModel_->index(pathText(fileFolder_));
-  Dir1->setCurrentIndex(start);
-  Dir1->scrollTo(start, QAbstractItemView::PositionAtCenter);
   connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &frmSlozka::Dir1_Change);
+  // The model reads folders in the background, so the way down to the
+  // starting folder is opened again as each folder on it is read, until the
+  // folder holding it has been read; later the user's own opening rules.
+  connect(folderModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    if (!revealing_) return;
+    showCurrentFolder();
+    if (loaded == pathText(fileFolder_.parent_path()) || loaded == pathText(fileFolder_))
+      revealing_ = false;
+  });
+  showCurrentFolder();
+}
+
+void frmSlozka::showCurrentFolder() {
+  const QModelIndex current = folderModel_->index(pathText(fileFolder_));
+  if (!current.isValid()) return;
+  for (QModelIndex above = current.parent(); above.isValid(); above = above.parent())
+    Dir1->expand(above);
+  if (Dir1->currentIndex() != current) {
+    const QSignalBlocker quiet(Dir1->selectionModel());  // the folder is already shown
+    Dir1->setCurrentIndex(current);
+  }
+  // After the view has laid out the rows just read (and the model sorted them).
+  QTimer::singleShot(0, Dir1, [this] {
+    Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
+  });
 }
 
 void frmSlozka::Dir1_Change(const QModelIndex& current, const QModelIndex& previous) {

@@ -42,11 +42,14 @@ class frmSlozka : public QDialog {
   void cmdZavrit_Click();
   void fillFileList();
   void buildFolderTree();
+  // Opens the tree down to the file list's folder and brings it into view.
+  void showCurrentFolder();
 
   AppContext& context_;
   std::filesystem::path fileFolder_;
   QString filePattern_;
   QFileSystemModel* folderModel_ = nullptr;
+  bool revealing_ = true;  // still opening the tree down to the starting folder
 
   QLabel* Label1 = nullptr;
   QLineEdit* txtPrikaz = nullptr;

@@ -60,6 +60,11 @@ class TestFrmSlozka : public MainWindowTest {
     // The folder is found whatever its case on disk.
     QCOMPARE(shownFolder(browser), QString::fromStdString(exerciseFolder().string()));
     QCOMPARE(files(browser), (QStringList{"abc.TXT", "Čaj.txt", "ČTIMNE", "lekce.vyu"}));
+    // The tree is open down to that folder and has it chosen.
+    QCoreApplication::processEvents();
+    const QModelIndex current = tree(browser)->currentIndex();
+    QCOMPARE(current, folderIndex(browser, exerciseFolder()));
+    QVERIFY(tree(browser)->isExpanded(current.parent()));
   }
 
   void enterAppliesThePatternAndKeepsTheWindow() {
