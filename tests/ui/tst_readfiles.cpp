@@ -1,9 +1,5 @@
 // Loading exercise texts into the main window's target display.
 
-#include <QApplication>
-#include <QTest>
-
-#include "storage/textfile.h"
 #include "tests/ui/support/mainwindowtest.h"
 #include "tests/ui/support/typing.h"
 #include "ui/targettextlabel.h"
@@ -16,11 +12,17 @@ using namespace tymba::testing;
 namespace {
 
 // A text of exactly `length` characters ending with a line break.
-std::u16string textOfLength(std::size_t length) {
+QString textOfLength(int length) {
   std::u16string text;
   const std::u16string word = u"slovo ";
-  while (text.size() + 2 < length) text += word[text.size() % word.size()];
-  return text + u"\r\n";
+  while (text.size() + 2 < static_cast<std::size_t>(length)) text += word[text.size() % 6];
+  return toQString(text + u"\r\n");
+}
+
+std::u16string repeated(const std::u16string& text, int times) {
+  std::u16string all;
+  for (int i = 0; i < times; ++i) all += text;
+  return all;
 }
 
 }  // namespace
@@ -40,70 +42,63 @@ class TestReadFiles : public MainWindowTest {
   void init() { openWindow(); }
   void cleanup() { closeWindow(); }
 
-  void theTextEndsWithOneLineBreak_data() {
+  void theTextEndsWithOneLineBreakAndIsCopiedByLength_data() {
     QTest::addColumn<QString>("inFile");
     QTest::addColumn<QString>("loaded");
+    QTest::addColumn<int>("copies");
     QTest::newRow("a final blank becomes a line break") << "Jaro. "
-                                                        << "Jaro.\r\n";
+                                                        << "Jaro.\r\n"
+                                                        << 5;
     QTest::newRow("a final line break stays") << "Jaro.\r\n"
-                                              << "Jaro.\r\n";
+                                              << "Jaro.\r\n"
+                                              << 5;
     QTest::newRow("anything else gets one") << "Jaro."
-                                            << "Jaro.\r\n";
+                                            << "Jaro.\r\n"
+                                            << 5;
+    const std::pair<int, int> byLength[] = {{4999, 5}, {5000, 1}, {5001, 3}, {9999, 3}, {10000, 1}};
+    for (const auto& [length, copies] : byLength)
+      QTest::addRow("%d characters", length)
+          << textOfLength(length) << textOfLength(length) << copies;
   }
 
-  void theTextEndsWithOneLineBreak() {
+  void theTextEndsWithOneLineBreakAndIsCopiedByLength() {
     QFETCH(QString, inFile);
     QFETCH(QString, loaded);
-    startExercise(QStringLiteral("Jaro"), fromQString(inFile));
-    std::u16string fiveCopies;
-    for (int i = 0; i < 5; ++i) fiveCopies += fromQString(loaded);
-    QVERIFY(alignmentCopy() == fiveCopies);
-  }
-
-  void copiesFollowTheLength_data() {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("copies");
-    QTest::newRow("4999") << 4999 << 5;
-    QTest::newRow("5000") << 5000 << 1;
-    QTest::newRow("5001") << 5001 << 3;
-    QTest::newRow("9999") << 9999 << 3;
-    QTest::newRow("10000") << 10000 << 1;
-  }
-
-  void copiesFollowTheLength() {
-    QFETCH(int, length);
     QFETCH(int, copies);
-    startExercise(QStringLiteral("Slova"), textOfLength(static_cast<std::size_t>(length)));
-    QCOMPARE(alignmentCopy().size(), static_cast<std::size_t>(length * copies));
+    startExercise(QStringLiteral("Jaro"), fromQString(inFile));
+    QVERIFY(alignmentCopy() == repeated(fromQString(loaded), copies));
   }
 
-  void aShortTextIsShownOnce() {
-    startExercise(QStringLiteral("Dva řádky"), u"První řádek.\r\nDruhý řádek.\r\n");
-    QVERIFY(copy(1)->isVisible());
-    QVERIFY(!copy(2)->isVisible());
-    QVERIFY(!copy(3)->isVisible());
-    // Two lines of 16 pixels; the line the final break opens is not counted.
-    QCOMPARE(copy(1)->height(), 2 * 16);
+  void aTallTextIsShownThreeTimesWithoutGaps_data() {
+    QTest::addColumn<int>("lines");  // 0: one paragraph of 6000 characters, wrapped
+    QTest::addColumn<int>("shown");
+    QTest::newRow("two lines") << 2 << 1;
+    QTest::newRow("ten lines, 2400 twips") << 10 << 1;
+    QTest::newRow("eleven lines") << 11 << 3;
+    QTest::newRow("a wrapped paragraph") << 0 << 3;
+  }
+
+  void aTallTextIsShownThreeTimesWithoutGaps() {
+    QFETCH(int, lines);
+    QFETCH(int, shown);
+    startExercise(QStringLiteral("Řádky"), lines > 0 ? repeated(u"Krátký řádek.\r\n", lines)
+                                                     : fromQString(textOfLength(6000)));
+    // Lines of 16 pixels from the second line of the view; the line the
+    // final break opens is not counted.
     QCOMPARE(copy(1)->y(), 16);
-  }
-
-  void aLongTextIsStackedThreeTimesWithoutGaps() {
-    startExercise(QStringLiteral("Slova"), textOfLength(6000));
-    for (int n = 1; n <= 3; ++n) QVERIFY(copy(n)->isVisible());
-    QVERIFY(copy(1)->height() * 15 > 2400);
+    if (lines > 0) QCOMPARE(copy(1)->height(), lines * 16);
+    for (int n = 1; n <= 3; ++n) QCOMPARE(copy(n)->isVisible(), n <= shown);
     QCOMPARE(copy(2)->y(), copy(1)->y() + copy(1)->height());
     QCOMPARE(copy(3)->y(), copy(2)->y() + copy(2)->height());
   }
 
-  void theFolderIsFoundWhateverItsCase() {
+  void theTextIsFoundByNameWhateverTheCaseOrByItsPath() {
     const auto folder = fx->context.programFolder / "CVICENI";
     std::filesystem::create_directories(folder);
     writeText(folder / "Jaro.TXT", u"Jaro.\r\n");
     QVERIFY(window->startExerciseRun(QStringLiteral("Jaro")));
     QVERIFY(alignmentCopy().starts_with(u"Jaro.\r\n"));
-  }
 
-  void aTextFromAnyFileIsOpenedByItsPath() {
     const auto file = fx->context.programFolder / "jinde" / "můj text.txt";
     std::filesystem::create_directories(file.parent_path());
     writeText(file, u"Vlastní text.");
@@ -112,30 +107,36 @@ class TestReadFiles : public MainWindowTest {
     QVERIFY(alignmentCopy().starts_with(u"Vlastní text.\r\n"));
   }
 
-  void aMissingOrEmptyTextLeavesTheRunAsItWas_data() {
+  void aTextThatCannotBeStartedLeavesTheRunAsItWas_data() {
+    QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("emptyFile");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("title");
     QTest::addColumn<MessageIcon>("icon");
+    QTest::newRow("nothing chosen") << "" << false << "Vyberte písemnost"
+                                    << "Chyba" << MessageIcon::Exclamation;
     QTest::newRow("removed since it was listed")
-        << false << "Písemnost 'Zmizelá' nebyla nalezena nebo ji nelze přečíst."
-        << MessageIcon::Critical;
-    QTest::newRow("empty file") << true
+        << "Zmizelá" << false << "Písemnost 'Zmizelá' nebyla nalezena nebo ji nelze přečíst."
+        << "Přerušení" << MessageIcon::Critical;
+    QTest::newRow("empty file") << "Zmizelá" << true
                                 << "Písemnost 'Zmizelá' je prázdná, proto s ní nelze psát test."
-                                << MessageIcon::Exclamation;
+                                << "Přerušení" << MessageIcon::Exclamation;
   }
 
-  void aMissingOrEmptyTextLeavesTheRunAsItWas() {
+  void aTextThatCannotBeStartedLeavesTheRunAsItWas() {
+    QFETCH(QString, entry);
     QFETCH(bool, emptyFile);
     QFETCH(QString, message);
+    QFETCH(QString, title);
     QFETCH(MessageIcon, icon);
     startExercise(QStringLiteral("Jaro"), u"Jaro.");
-    if (emptyFile) addExerciseText(QStringLiteral("Zmizelá"), u"");
+    if (emptyFile) addExerciseText(entry, u"");
 
-    QVERIFY(!window->startExerciseRun(QStringLiteral("Zmizelá")));
+    QVERIFY(!window->startExerciseRun(entry));
 
     QCOMPARE(fx->messages.said.size(), 1);
     QCOMPARE(fx->messages.said[0].text, message);
-    QCOMPARE(fx->messages.said[0].title, QStringLiteral("Přerušení"));
+    QCOMPARE(fx->messages.said[0].title, title);
     QCOMPARE(fx->messages.said[0].icon, icon);
     QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - Jaro"));
     QVERIFY(fx->state.VybranyText == u"Jaro");

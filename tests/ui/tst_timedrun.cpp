@@ -2,20 +2,14 @@
 // events, a fake clock and direct calls of the timers' ticks.
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
+#include <initializer_list>
+#include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
 #include "tests/ui/support/typing.h"
-#include "tests/ui/support/windowfixture.h"
-#include "ui/frmVysledek.h"
-#include "ui/frmZaklad.h"
 #include "ui/textholder.h"
-#include "ui/typingbox.h"
 
 using namespace tymba;
 using namespace tymba::testing;
@@ -24,6 +18,8 @@ namespace {
 
 const std::u16string kTarget = u"Na kraji lesa stála hájovna.";
 
+enum class Back { OkButton, Escape, CloseBox, F2, NewStart };
+
 }  // namespace
 
 class TestTimedRun : public MainWindowTest {
@@ -31,6 +27,17 @@ class TestTimedRun : public MainWindowTest {
 
  private:
   QString text(const QString& name) { return label(name)->text(); }
+  QStringList texts(std::initializer_list<const char*> names) {
+    QStringList all;
+    for (const char* name : names) all << text(QString::fromLatin1(name));
+    return all;
+  }
+  QStringList running() {
+    QStringList names;
+    for (const char* name : {"tmrCasik", "tmrCas", "tmrLimit", "tmrVypnuti", "tmrPosun1"})
+      if (timer(name)->isActive()) names << QString::fromLatin1(name);
+    return names;
+  }
   QString resultValue(const char* name) {
     return child<QLabel>(result(), QString::fromLatin1(name))->text();
   }
@@ -53,134 +60,121 @@ class TestTimedRun : public MainWindowTest {
   void init() { openWindow(); }
   void cleanup() { closeWindow(); }
 
-  void exerciseRunEndedByF5ShowsItsValues_data() {
+  void exerciseRunEndedByKeyShowsItsValues_data() {
+    QTest::addColumn<int>("endKey");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<double>("seconds");
     QTest::addColumn<QStringList>("values");  // gross, errors, net, percent, duration, per minute
-    QTest::newRow("typed exactly for a minute")
-        << QStringLiteral("Na kraji lesa stála hájovna.") << 60.0
+    QTest::newRow("F5 after typing exactly for a minute")
+        << int(Qt::Key_F5) << QStringLiteral("Na kraji lesa stála hájovna.") << 60.0
         << QStringList{"34", "0", "28", "0", "1 : 00", "28"};
-    QTest::newRow("one wrong letter in ten seconds")
-        << QStringLiteral("Na kraji lesa stxla hájovna.") << 10.0
+    QTest::newRow("Esc after one wrong letter in ten seconds")
+        << int(Qt::Key_Escape) << QStringLiteral("Na kraji lesa stxla hájovna.") << 10.0
         << QStringList{"34", "1", "0", "7,1429", "00 : 10", "0"};
   }
 
-  void exerciseRunEndedByF5ShowsItsValues() {
+  void exerciseRunEndedByKeyShowsItsValues() {
+    QFETCH(int, endKey);
     QFETCH(QString, typed);
     QFETCH(double, seconds);
     QFETCH(QStringList, values);
     startExercise(5);
+    pressKey(box(), endKey);  // nothing typed, nothing to evaluate
+    QVERIFY(!result());
     typeText(box(), typed);
     fx->clock.advance(seconds);
-    pressKey(box(), Qt::Key_F5);
+    pressKey(box(), endKey);
 
     QVERIFY(result());
+    QCOMPARE(fx->dialogs.opened.size(), 1);
+    QCOMPARE(running(), QStringList{"tmrCasik"});
     QCOMPARE(result()->windowTitle(), QStringLiteral("Vyhodnocení- Hájovna"));
-    QCOMPARE(resultValue("lblHrubeUhozy"), values[0]);
-    QCOMPARE(resultValue("lblPocetChyb"), values[1]);
-    QCOMPARE(resultValue("lblCisteUhozy"), values[2]);
-    QCOMPARE(resultValue("lblProcentoChyb"), values[3]);
-    QCOMPARE(resultValue("lblDobaTestu"), values[4]);
-    QCOMPARE(resultValue("lblCisteUhozyMin"), values[5]);
+    const char* names[] = {"lblHrubeUhozy",   "lblPocetChyb", "lblCisteUhozy",
+                           "lblProcentoChyb", "lblDobaTestu", "lblCisteUhozyMin"};
+    for (int i = 0; i < 6; ++i) QCOMPARE(resultValue(names[i]), values[i]);
     QCOMPARE(child<QLabel>(result(), QStringLiteral("Label1"))->text(),
              QStringLiteral("Hubé úhozy:"));
-    QVERIFY(fx->state.TestUkoncen);
-    QCOMPARE(fx->state.PocetChyb, fx->state.ChybyVysledku);
-    QVERIFY(window->findChild<QAction*>(QStringLiteral("miUlozit"))->isEnabled());
+    QVERIFY(fx->state.TestUkoncen && fx->state.PocetChyb == fx->state.ChybyVysledku);
+    QVERIFY(child<QAction>(QStringLiteral("miUlozit"))->isEnabled());
     QCOMPARE(text(QStringLiteral("lblZahajeni")), QString());
   }
 
-  void closingTheResultStartsAFreshRunOfTheSameText() {
+  void everyWayBackGivesAFreshRun_data() {
+    QTest::addColumn<Back>("back");
+    QTest::addColumn<int>("copies");  // then held by the alignment copy
+    QTest::newRow("result closed with OK") << Back::OkButton << 5;
+    QTest::newRow("result closed with Esc") << Back::Escape << 5;
+    QTest::newRow("result closed with its close box") << Back::CloseBox << 5;
+    QTest::newRow("F2 loads the text again on top of the copies") << Back::F2 << 10;
+    QTest::newRow("a new start") << Back::NewStart << 5;
+  }
+
+  void everyWayBackGivesAFreshRun() {
+    QFETCH(Back, back);
+    QFETCH(int, copies);
     startExercise();
     typeText(box(), QStringLiteral("Na kaji le"));  // the "r" left out
-    fx->clock.advance(4);
-    pressKey(box(), Qt::Key_F5);
-    // The gap the alignment found is marked in the typed text.
-    QVERIFY(box()->toPlainText().contains(QLatin1Char('_')));
-    QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
-
-    QVERIFY(!result());
-    QVERIFY(box()->toPlainText().isEmpty());
-    QVERIFY(box()->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), box());
-    QVERIFY(!fx->state.TestBezi);
-    QVERIFY(!fx->state.TestUkoncen);
-    QCOMPARE(fx->state.PocetChyb, 0);
-
-    fx->clock.advance(30);
-    typeText(box(), QStringLiteral("N"));
-    QVERIFY(fx->state.TestBezi);
-    QCOMPARE(fx->state.CasZahajeni, 36034);
-    QVERIFY(fx->state.PoziceChyb.empty());
-  }
-
-  void escapeAndTheCloseBoxAlsoReset() {
-    startExercise();
-    typeText(box(), QStringLiteral("Na"));
-    pressKey(box(), Qt::Key_Escape);
-    QTest::keyClick(result(), Qt::Key_Escape);
-    QVERIFY(!result());
-    QVERIFY(box()->toPlainText().isEmpty());
-    QVERIFY(!fx->state.TestUkoncen);
-
-    typeText(box(), QStringLiteral("Na"));
-    pressKey(box(), Qt::Key_Escape);
-    QVERIFY(result()->close());
-    QVERIFY(!result());
-    QVERIFY(box()->toPlainText().isEmpty());
-    QVERIFY(!fx->state.TestUkoncen);
-    // The main window's focus is in its box when the window is active again.
-    QCOMPARE(window->focusWidget(), box());
-  }
-
-  void f2RestartsInTheMiddleOfARun() {
-    startExercise();
-    typeText(box(), QStringLiteral("Na kr"));
     runClock(3.2);
     QCOMPARE(text(QStringLiteral("lblSekunda(0)")), QStringLiteral("03"));
-    pressKey(box(), Qt::Key_F2);
+    appendError(fx->state, 4, u"j");
+    fx->state.PocetVzorku = 1;
+    fx->state.VzorkyRychlosti = {5};
+    if (back == Back::F2) {
+      pressKey(box(), Qt::Key_F2);
+    } else if (back == Back::NewStart) {
+      MainWindowTest::startExercise(QStringLiteral("Jiný"), kTarget);
+    } else {
+      pressKey(box(), Qt::Key_F5);
+      // The gap the alignment found is marked in the typed text.
+      QVERIFY(box()->toPlainText().contains(QLatin1Char('_')));
+      if (back == Back::OkButton)
+        QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
+      else if (back == Back::Escape)
+        QTest::keyClick(result(), Qt::Key_Escape);
+      else
+        QVERIFY(result()->close());
+    }
 
-    QVERIFY(!result());
-    QVERIFY(fx->messages.said.isEmpty());
+    const QString name =
+        back == Back::NewStart ? QStringLiteral("Jiný") : QStringLiteral("Hájovna");
+    QVERIFY(!result() && fx->messages.said.isEmpty());
     QVERIFY(box()->toPlainText().isEmpty());
-    QVERIFY(!fx->state.TestBezi);
-    QVERIFY(!timer("tmrCas")->isActive());
-    QVERIFY(timer("tmrCasik")->isActive());
-    QCOMPARE(text(QStringLiteral("lblSekunda(0)")), QStringLiteral("00"));
-    QCOMPARE(text(QStringLiteral("lblNazev")), QStringLiteral("Hájovna"));
     QCOMPARE(QApplication::focusWidget(), box());
-    // The text is loaded again on top of what the alignment copy held.
-    std::u16string tenCopies;
-    for (int i = 0; i < 10; ++i) tenCopies += kTarget + u"\r\n";
-    QVERIFY(window->findChild<TextHolder*>(QStringLiteral("rtbZadani"))->text() == tenCopies);
+    const SharedState& st = fx->state;
+    QCOMPARE(std::tuple(st.TestBezi, st.TestUkoncen, st.PocetChyb, st.PocetVzorku),
+             std::tuple(false, false, 0, 0));
+    QVERIFY(st.PoziceChyb.empty() && st.VzorkyRychlosti.empty());
+    QCOMPARE(running(), QStringList{"tmrCasik"});
+    QVERIFY(!child<QAction>(QStringLiteral("miZnovu"))->isEnabled());
+    if (back != Back::NewStart)
+      QCOMPARE(text(QStringLiteral("lblSekunda(0)")), QStringLiteral("00"));
+    QCOMPARE(text(QStringLiteral("lblNazev")), name);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - ") + name);
+    std::u16string held;
+    for (int i = 0; i < copies; ++i) held += kTarget + u"\r\n";
+    QVERIFY(child<TextHolder>(QStringLiteral("rtbZadani"))->text() == held);
 
-    typeText(box(), QStringLiteral("N"));
+    fx->clock.advance(30);
+    typeText(box(), QStringLiteral("N"));  // the next keystroke starts a run of its own
     QVERIFY(fx->state.TestBezi);
+    QCOMPARE(fx->state.CasZahajeni, 36033);
   }
 
-  void clockShowsTwoDigitsAndMinutes() {
+  void clockShowsTwoDigitsAndMinutesAndEmptiesTheClipboard() {
     startExercise(5);
     typeText(box(), QStringLiteral("N"));
+    QApplication::clipboard()->setText(QStringLiteral("opsaný text"));
     // Readings every 50 ms: the clock moves on at 1.05 s, 2.10 s, ...
     runClock(9.5);
-    QCOMPARE(text(QStringLiteral("lblSekunda(0)")), QStringLiteral("09"));
-    QCOMPARE(text(QStringLiteral("lblSekunda(1)")), QStringLiteral("09"));
-    QCOMPARE(text(QStringLiteral("lblMinuta(0)")), QStringLiteral("00"));
+    QVERIFY(QApplication::clipboard()->text().isEmpty());
+    const auto clock = [this] {
+      return texts({"lblMinuta(0)", "lblSekunda(0)", "lblMinuta(1)", "lblSekunda(1)"});
+    };
+    QCOMPARE(clock(), (QStringList{"00", "09", "00", "09"}));
     runClock(55.6);
-    QCOMPARE(text(QStringLiteral("lblMinuta(0)")), QStringLiteral("01"));
-    QCOMPARE(text(QStringLiteral("lblMinuta(1)")), QStringLiteral("01"));
-    QCOMPARE(text(QStringLiteral("lblSekunda(0)")), QStringLiteral("05"));
+    QCOMPARE(clock(), (QStringList{"01", "05", "01", "05"}));
     QCOMPARE(fx->state.PocetVzorku, 12);  // one every 5.05 s
     QCOMPARE(fx->state.OsaRychlosti[5], std::u16string(u"30 sec"));
-  }
-
-  void clockTickEmptiesTheClipboard() {
-    startExercise();
-    typeText(box(), QStringLiteral("N"));
-    QApplication::clipboard()->setText(QStringLiteral("opsaný text"));
-    fx->clock.advance(0.05);
-    tick("tmrCas");
-    QVERIFY(QApplication::clipboard()->text().isEmpty());
   }
 
   void oneMinuteRunEndsWhenTheBarIsFull() {
@@ -195,13 +189,13 @@ class TestTimedRun : public MainWindowTest {
     runClock(0.1);  // the first reading at a full minute ends the run
     QVERIFY(result());
     QCOMPARE(bar->width(), 1);  // the evaluated run's bar is back at rest
-    QCOMPARE(text(QStringLiteral("lblMinuta(0)")), QStringLiteral("00"));
-    QCOMPARE(text(QStringLiteral("lblSekunda(0)")), QStringLiteral("00"));
+    QCOMPARE(texts({"lblMinuta(0)", "lblSekunda(0)"}), (QStringList{"00", "00"}));
     QVERIFY(!box()->isEnabled());  // nothing can be typed after the time is up
-    QVERIFY(!timer("tmrCas")->isActive());
-    QVERIFY(!timer("tmrVypnuti")->isActive());
+    QCOMPARE(running(), QStringList{"tmrCasik"});
     QCOMPARE(fx->state.CasUkonceni, 0);  // the result has taken it and cleared it
     QCOMPARE(resultValue("lblDobaTestu"), QStringLiteral("1 : 00"));
+    QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
+    QVERIFY(box()->isEnabled());
   }
 
   void inactivityEndsTheRunAfterZastavSeconds() {
@@ -226,25 +220,24 @@ class TestTimedRun : public MainWindowTest {
     fx->clock.advance(3.0);
     tick("tmrLimit");
     // 4 keystrokes in 3 s: 80 a minute, a third below the limit of 120.
-    QCOMPARE(text(QStringLiteral("lblRychlost")), QStringLiteral("80"));
-    QCOMPARE(text(QStringLiteral("lblProcentoRychlosti")), QStringLiteral("-34 %"));
-    QCOMPARE(text(QStringLiteral("lblChyby")), QStringLiteral("25"));
-    QCOMPARE(text(QStringLiteral("lblProcentoChyb")), QStringLiteral("400 %"));
+    QCOMPARE(texts({"lblRychlost", "lblProcentoRychlosti", "lblChyby", "lblProcentoChyb"}),
+             (QStringList{"80", "-34 %", "25", "400 %"}));
   }
 
-  void lessonResultCountsEveryErrorAndGoesBackToTheFirstLine() {
-    window->startLessonRun(QStringLiteral("Lekce 1"), {u"", u"ab ", u"cd "}, LessonKind::Lesson);
+  void lessonRunEndsAfterItsLastLineCountingEveryError() {
+    window->startLessonRun(QStringLiteral("Lekce 1"), {u"", u"ab ", u"cd"}, LessonKind::Lesson);
     typeText(lessonBox(), QStringLiteral("xy "));  // two adjacent errors
-    QCOMPARE(text(QStringLiteral("lblRadek(0)")), QStringLiteral("cd "));
+    QVERIFY(!result());
+    QCOMPARE(text(QStringLiteral("lblRadek(0)")), QStringLiteral("cd"));
     fx->clock.advance(6);
-    typeText(lessonBox(), QStringLiteral("cd "));
+    typeText(lessonBox(), QStringLiteral("cd"));  // a last line without a blank ends at its end
     QVERIFY(result());
+    QCOMPARE(running(), QStringList{"tmrCasik"});
     QCOMPARE(resultValue("lblPocetChyb"), QStringLiteral("2"));
-    // "xy \r\ncd \r\n": ten characters, and blanks and line breaks are shifted.
-    QCOMPARE(resultValue("lblHrubeUhozy"), QStringLiteral("16"));
+    // "xy \r\ncd\r\n": nine characters, and blanks and line breaks are shifted.
+    QCOMPARE(resultValue("lblHrubeUhozy"), QStringLiteral("14"));
     QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
-    QCOMPARE(text(QStringLiteral("lblRadek(0)")), QStringLiteral("ab "));
-    QCOMPARE(text(QStringLiteral("lblRadek(2)")), QStringLiteral("cd "));
+    QCOMPARE(texts({"lblRadek(0)", "lblRadek(2)"}), (QStringList{"ab ", "cd"}));
     QCOMPARE(QApplication::focusWidget(), lessonBox());
     QVERIFY(fx->state.NapsanyText.empty());
   }
