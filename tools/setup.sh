@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 build_packages="g++ cmake ninja-build pkg-config clang-format libgtest-dev libgmock-dev
   libbenchmark-dev qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev"
-run_packages="gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation2"
+run_packages="gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation2
+  qt6-translations-l10n"
 test_packages="xvfb xauth xdotool pulseaudio pulseaudio-utils"
 
 wanted="$build_packages $run_packages"

@@ -4,6 +4,7 @@
 
 #include "storage/programfolder.h"
 #include "ui/fonts.h"
+#include "ui/qttexts.h"
 #include "ui/startup.h"
 
 namespace tymba {
@@ -13,6 +14,7 @@ Application::Application()
                                                                dialogs_,       files_, settings_,
                                                                programFolder()} {
   registerFontSubstitutes();
+  installCzechQtTexts();
 }
 
 Application::~Application() = default;

@@ -2,7 +2,10 @@
 // window loaded behind it, timed by the fake clock.
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -11,6 +14,7 @@
 #include "ui/fonts.h"
 #include "ui/frmUvod.h"
 #include "ui/frmZaklad.h"
+#include "ui/qttexts.h"
 #include "ui/startup.h"
 
 using namespace tymba;
@@ -93,6 +97,16 @@ class TestStartUp : public QObject {
     registerFontSubstitutes();
     QVERIFY(isFontInstalled(QStringLiteral("Courier New CE")));
     QVERIFY(!isFontInstalled(QStringLiteral("Písmo, které nikde není")));
+  }
+
+  void qtsOwnDialogsSpeakCzech() {
+    QVERIFY(installCzechQtTexts());
+    QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Zrušit"));
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    QCOMPARE(files.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
+             QStringLiteral("Hledat v:"));
   }
 };
 
