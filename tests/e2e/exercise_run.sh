@@ -50,6 +50,28 @@ wait_for() {  # wait_for TITLE-PATTERN: the window id once one is mapped
   return 1
 }
 
+wait_gone() {  # wait_gone TITLE-PATTERN: true once no such window is mapped
+  for _ in $(seq 30); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# A window mapped a moment ago may not take keys yet: the keys are sent again
+# until the window closes.
+press_until_gone() {  # press_until_gone TITLE-PATTERN KEY...
+  pattern=$1
+  shift
+  for _ in 1 2 3; do
+    wait_for "$pattern" >/dev/null
+    xdotool key "$@"
+    wait_gone "$pattern" && return 0
+  done
+  echo "window '$pattern' did not close" >&2
+  return 1
+}
+
 # A program folder of its own: the program with a copy of the exercise texts
 # beside it, so the run leaves nothing in the build tree.
 mkdir -p "$work/program"
@@ -74,10 +96,11 @@ for _ in 1 2; do
   xdotool key Escape Escape
 done
 [ -n "$opened" ] || wait_for '^P.*ehled p.*semnost.*$' >/dev/null
-xdotool key Down Up Return  # the first text: the list starts with none chosen
-wait_for '^Informace$' >/dev/null
-xdotool key Return
+# The first text (the list starts with none chosen), then the rules message.
+press_until_gone '^P.*ehled p.*semnost.*$' Down Up Return
+press_until_gone '^Informace$' Return
 wait_for '^Tymba - Cesta vlakem$' >/dev/null
+sleep 0.3  # the main window takes the keys back from the closed message
 # The first words of the text, with one letter wrong and one left out.
 xdotool type --delay 40 'Než vyrazíte na cestu vlakm, podívejte se do jízdního řádu.'
 xdotool key F5
