@@ -6,7 +6,6 @@
 #include <QInputMethodEvent>
 #include <QListWidget>
 #include <algorithm>
-#include <initializer_list>
 #include <tuple>
 #include <vector>
 
@@ -40,17 +39,6 @@ class TestFrmZaklad : public MainWindowTest {
 
  private:
   QAction* miZnovu() { return child<QAction>(QStringLiteral("miZnovu")); }
-  QStringList running() {
-    QStringList names;
-    for (const char* name : {"tmrCasik", "tmrCas", "tmrLimit", "tmrVypnuti", "tmrPosun1"})
-      if (timer(name)->isActive()) names << QString::fromLatin1(name);
-    return names;
-  }
-  QStringList texts(std::initializer_list<const char*> names) {
-    QStringList all;
-    for (const char* name : names) all << label(QString::fromLatin1(name))->text();
-    return all;
-  }
   void startShortExercise() { startExercise(QStringLiteral("Krátký"), fromQString(kShortText)); }
 
  private slots:

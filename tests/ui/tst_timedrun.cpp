@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QPushButton>
-#include <initializer_list>
 #include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
@@ -27,17 +26,6 @@ class TestTimedRun : public MainWindowTest {
 
  private:
   QString text(const QString& name) { return label(name)->text(); }
-  QStringList texts(std::initializer_list<const char*> names) {
-    QStringList all;
-    for (const char* name : names) all << text(QString::fromLatin1(name));
-    return all;
-  }
-  QStringList running() {
-    QStringList names;
-    for (const char* name : {"tmrCasik", "tmrCas", "tmrLimit", "tmrVypnuti", "tmrPosun1"})
-      if (timer(name)->isActive()) names << QString::fromLatin1(name);
-    return names;
-  }
   QString resultValue(const char* name) {
     return child<QLabel>(result(), QString::fromLatin1(name))->text();
   }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <initializer_list>
 #include <memory>
 
 #include "storage/textfile.h"
@@ -47,6 +48,19 @@ class MainWindowTest : public QObject {
   TypingBox* lessonBox() { return child<TypingBox>(QStringLiteral("txtVVysledek")); }
   QTimer* timer(const char* name) { return child<QTimer>(QString::fromLatin1(name)); }
   QLabel* label(const QString& name) { return child<QLabel>(name); }
+  // The captions of the named labels, in the order named.
+  QStringList texts(std::initializer_list<const char*> names) {
+    QStringList all;
+    for (const char* name : names) all << label(QString::fromLatin1(name))->text();
+    return all;
+  }
+  // Which of the main window's timers are running.
+  QStringList running() {
+    QStringList names;
+    for (const char* name : {"tmrCasik", "tmrCas", "tmrLimit", "tmrVypnuti", "tmrPosun1"})
+      if (timer(name)->isActive()) names << QString::fromLatin1(name);
+    return names;
+  }
   // Puts an exercise text into the program folder's exercise folder.
   void addExerciseText(const QString& name, const std::u16string& text) {
     const auto folder = fx->context.programFolder / "cviceni";
