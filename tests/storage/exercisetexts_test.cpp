@@ -1,5 +1,6 @@
 // The exercise texts shipped in data/cviceni: every one must load as the
-// program loads texts, and together they must serve every test length.
+// program loads texts, and together they must serve every test length. Every
+// text the program reads from data/ must be typeable on a Czech keyboard.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "core/cp1250.h"
+#include "core/czechkeyboard.h"
 #include "storage/paths.h"
 #include "storage/textfile.h"
 
@@ -41,8 +43,31 @@ TEST(ExerciseTexts, AreWindows1250WithCrLfAndServeEveryTest) {
   // A minute's text of a few hundred characters, a 30-minute one of over 12,000.
   EXPECT_LT(*std::min_element(lengths.begin(), lengths.end()), 1000u);
   EXPECT_GT(*std::max_element(lengths.begin(), lengths.end()), 12000u);
-  for (const char16_t letter : std::u16string(u"áéěíóúůýčďňřšťžÁÉĚÍÓÚŮÝČĎŇŘŠŤŽ0123456789„“–?!"))
+  for (const char16_t letter : std::u16string(u"áéěíóúůýčďňřšťžÁÉĚÍÓÚÝČĎŇŘŠŤŽ0123456789\"-?!"))
     EXPECT_NE(all.find(letter), std::u16string::npos) << static_cast<int>(letter);
+}
+
+// Lessons, practice texts and dictations too, in whatever folder under data/.
+TEST(ShippedTexts, HoldOnlyCharactersTheCzechKeyboardTypes) {
+  const std::filesystem::path data(TYMBA_DATA_DIR);
+  std::vector<std::filesystem::path> folders{data};
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(data))
+    if (entry.is_directory()) folders.push_back(entry.path());
+  std::size_t files = 0;
+  for (const auto& folder : folders)
+    for (const auto& file : listFilesMatching(folder, u"*.txt;*.vyu")) {
+      ++files;
+      std::size_t line = 1, column = 1;
+      for (const char16_t c : readWholeText(file)) {
+        if (!isCzechKeyboardCharacter(c))
+          ADD_FAILURE() << file.lexically_relative(data).string() << ':' << line << ':' << column
+                        << ": \"" << toUtf8(std::u16string(1, c)) << "\" U+" << std::hex
+                        << std::uppercase << static_cast<int>(c);
+        column = c == u'\n' ? 1 : column + 1;
+        if (c == u'\n') ++line;
+      }
+    }
+  EXPECT_GE(files, 12u);
 }
 
 }  // namespace
