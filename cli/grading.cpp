@@ -256,6 +256,11 @@ int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostre
       std::optional<std::u16string> text = decodeText(*bytes, request.encoding);
       if (!text)
         return failWith(err, "Soubor '" + *names[n] + "' není platný text v kódování UTF-8.");
+      // As the program refuses an empty exercise text: there is nothing to copy.
+      if (n == 0 && text->empty())
+        return failWith(err, "Soubor '" + *names[n] +
+                                 "' se zadaným textem je prázdný, proto s ním nelze vyhodnotit "
+                                 "test.");
       texts[n] = std::move(*text);
     }
 
