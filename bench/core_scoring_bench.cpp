@@ -79,4 +79,25 @@ void BM_GrossKeystrokes15000Characters(benchmark::State& state) {
 }
 BENCHMARK(BM_GrossKeystrokes15000Characters)->Unit(benchmark::kMillisecond);
 
+// A typed text whose every line break is marked (typed where the target runs
+// on): each becomes one blank in the protocol, 400,000 of them here.
+void BM_ScoreRun400000WrongLineBreaks(benchmark::State& state) {
+  constexpr int kLines = 400000;
+  std::u16string typed;
+  tymba::SharedState run;
+  run.DruhTestu = tymba::TestKind::Cviceni;
+  run.ZtrataUhozu = 20;
+  for (int line = 0; line < kLines; ++line) {
+    typed += u"slovo\r\n";
+    tymba::appendError(run, static_cast<int>(typed.size()), u"\n");
+  }
+  for (auto _ : state) {
+    tymba::SharedState shared = run;
+    const tymba::ScoredTexts texts = tymba::scoreRun(shared, typed);
+    benchmark::DoNotOptimize(shared.ProtokolNapsany.data());
+    benchmark::DoNotOptimize(texts.markedCopy.data());
+  }
+}
+BENCHMARK(BM_ScoreRun400000WrongLineBreaks)->Unit(benchmark::kMillisecond);
+
 }  // namespace

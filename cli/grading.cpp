@@ -1,13 +1,13 @@
 #include "cli/grading.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cstdio>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
-#include <system_error>
 #include <utility>
 
 #include "core/alignment.h"
@@ -41,9 +41,10 @@ constexpr std::string_view kHelp =
     "                           jinak Windows-1250\n"
     "  --help                   vypíše tuto nápovědu\n"
     "\n"
-    "Konce řádků LF, CR LF i CR platí stejně. Výsledek se vypíše v UTF-8.\n"
-    "Návratový kód: 0 hotovo, 1 výsledek nelze zapsat,\n"
-    "2 chybné argumenty nebo soubor, který nelze přečíst.\n";
+    "Konce řádků LF, CR LF i CR platí stejně. Soubor smí mít nejvýše 10 MiB.\n"
+    "Výsledek se vypíše v UTF-8.\n"
+    "Návratový kód: 0 hotovo, 1 výsledek nebo nápovědu nelze zapsat,\n"
+    "2 chybné argumenty, prázdné zadání nebo soubor, který nelze přečíst.\n";
 
 // Larger than every limit, so that a long row of digits is simply out of range.
 constexpr long long kNumberCap = 1'000'000'000;
@@ -95,15 +96,24 @@ std::string missingArguments(std::size_t given) {
 
 // --- Input ---
 
-std::optional<std::string> readBytes(const std::string& name) {
-  const std::filesystem::path file(name);
-  std::error_code ignored;
-  if (std::filesystem::is_directory(file, ignored)) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+enum class ReadStatus { Read, Unreadable, TooLarge };
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Read in blocks, and never much beyond the limit, so that a huge file or an
+// endless device is refused without being read whole. A folder opens but
+// cannot be read, like /proc/self/mem: the read error tells.
+ReadStatus readBytes(const std::string& name, std::string& bytes) {
+  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
+  if (!file) return ReadStatus::Unreadable;
+  std::array<char, 1 << 16> block{};
+  while (const std::size_t got = std::fread(block.data(), 1, block.size(), file.get())) {
+    if (bytes.size() + got > kMaxInputBytes) return ReadStatus::TooLarge;
+    bytes.append(block.data(), got);
+  }
+  return std::ferror(file.get()) != 0 ? ReadStatus::Unreadable : ReadStatus::Read;
 }
 
 // --- Report ---
@@ -131,6 +141,15 @@ std::string textLines(std::u16string_view text) {
 int failWith(std::ostream& err, const std::string& message) {
   err << message << '\n' << kUsage << kHelpHint;
   return 2;
+}
+
+// Exit code 1 with a message when the text cannot be written (a full disk).
+int writeOut(std::ostream& out, std::ostream& err, std::string_view text,
+             std::string_view failure) {
+  out << text << std::flush;
+  if (out) return 0;
+  err << failure << '\n';
+  return 1;
 }
 
 }  // namespace
@@ -240,10 +259,8 @@ int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostre
   try {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     const ParsedArguments parsed = parseArguments(arguments);
-    if (std::holds_alternative<HelpWanted>(parsed)) {
-      out << kUsage << kHelp << std::flush;
-      return out ? 0 : 1;
-    }
+    if (std::holds_alternative<HelpWanted>(parsed))
+      return writeOut(out, err, std::string(kUsage) + std::string(kHelp), "Nápovědu nelze zapsat.");
     if (const auto* error = std::get_if<ArgumentError>(&parsed))
       return failWith(err, error->message);
     const auto& request = std::get<GradingRequest>(parsed);
@@ -251,20 +268,27 @@ int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostre
     std::u16string texts[2];
     const std::string* names[2] = {&request.targetFile, &request.typedFile};
     for (int n = 0; n < 2; ++n) {
-      const std::optional<std::string> bytes = readBytes(*names[n]);
-      if (!bytes) return failWith(err, "Soubor '" + *names[n] + "' nelze přečíst.");
-      std::optional<std::u16string> text = decodeText(*bytes, request.encoding);
+      std::string bytes;
+      const ReadStatus status = readBytes(*names[n], bytes);
+      if (status == ReadStatus::Unreadable)
+        return failWith(err, "Soubor '" + *names[n] + "' nelze přečíst.");
+      if (status == ReadStatus::TooLarge)
+        return failWith(err, "Soubor '" + *names[n] + "' je větší než 10 MiB (" +
+                                 std::to_string(kMaxInputBytes) +
+                                 " bajtů), tak dlouhý text nelze vyhodnotit.");
+      std::optional<std::u16string> text = decodeText(bytes, request.encoding);
       if (!text)
         return failWith(err, "Soubor '" + *names[n] + "' není platný text v kódování UTF-8.");
+      // As the program refuses an empty exercise text: there is nothing to copy.
+      if (n == 0 && text->empty())
+        return failWith(err, "Soubor '" + *names[n] +
+                                 "' se zadaným textem je prázdný, proto s ním nelze vyhodnotit "
+                                 "test.");
       texts[n] = std::move(*text);
     }
 
-    out << gradeReport(texts[0], texts[1], request.loss, request.seconds) << std::flush;
-    if (!out) {
-      err << "Výsledek nelze zapsat.\n";
-      return 1;
-    }
-    return 0;
+    return writeOut(out, err, gradeReport(texts[0], texts[1], request.loss, request.seconds),
+                    "Výsledek nelze zapsat.");
   } catch (const std::exception& failure) {
     err << "Vyhodnocení se nezdařilo: " << failure.what() << '\n';
     return 1;

@@ -6,6 +6,7 @@
 // the six result values and the marked text are printed in Czech, whatever
 // the locale of the environment.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -22,6 +23,9 @@ inline constexpr int kMinLoss = 1;
 inline constexpr int kMaxLoss = 500;
 // The program's clock counts seconds since midnight, so a run is shorter than a day.
 inline constexpr int kMaxSeconds = 86399;
+// Bytes of one input file. A 30-minute test is about 20 KB; a larger file is
+// refused before it is read whole (an endless device included).
+inline constexpr std::size_t kMaxInputBytes = 10 * 1024 * 1024;
 
 struct GradingRequest {
   Encoding encoding = Encoding::Detect;

@@ -85,15 +85,25 @@ bool isInside(int position, std::size_t length) {
 
 // A line break marked as an error is not one of the target's, so the
 // protocol keeps the two lines together: its CR LF becomes one blank in both
-// texts (a line feed at the very start, with no CR before it, alone). Working
-// from the end keeps the positions still to be replaced where they were.
+// texts (a line feed at the very start, with no CR before it, alone). Read
+// from the end, as replacing in place from the end would do, so that a line
+// feed always takes the character before it: the texts are built from their
+// ends in one pass, in linear time however many line breaks are wrong.
 void replaceWrongLineBreaks(std::u16string& typed, std::u16string& marked) {
+  std::size_t kept = typed.size();  // the results fill [kept, size) of each buffer
+  std::u16string typedOut(kept, kBlank);
+  std::u16string markedOut(kept, kBlank);
   for (std::size_t i = typed.size(); i-- > 0;) {
-    if (typed[i] != kLineFeed || marked[i] == kLineFeed) continue;
-    const std::size_t first = i == 0 ? 0 : i - 1;
-    typed.replace(first, i - first + 1, 1, kBlank);
-    marked.replace(first, i - first + 1, 1, kBlank);
+    --kept;
+    if (typed[i] != kLineFeed || marked[i] == kLineFeed) {
+      typedOut[kept] = typed[i];
+      markedOut[kept] = marked[i];
+    } else if (i > 0) {
+      --i;  // its CR goes into the same blank
+    }
   }
+  typed.assign(typedOut, kept);
+  marked.assign(markedOut, kept);
 }
 
 // Inserts a blank after line feeds, walking the positions 1 to the text's

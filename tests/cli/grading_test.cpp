@@ -178,6 +178,13 @@ TEST_F(GradingTest, WrongArgumentsAndFilesExitWithTwo) {
   const std::string& typed = kTypedFile;
   const std::string missing = (root_ / "chybi.txt").string();
   const std::string folder = root_.string();
+  const std::string empty = (root_ / "prazdny.txt").string();
+  writeBytes(empty, "\xEF\xBB\xBF");  // no character but the byte-order mark
+  const std::string large = (root_ / "velky.txt").string();
+  writeBytes(large, "");
+  fs::resize_file(large, kMaxInputBytes + 1);  // sparse: nothing is written
+  const std::string tooLarge =
+      "' je větší než 10 MiB (10485760 bajtů), tak dlouhý text nelze vyhodnotit.";
   const std::pair<Arguments, std::string> rows[] = {
       {{}, "Chybí argumenty ZADANI, NAPSANO, ZTRATA, SEKUNDY."},
       {{target, typed, "4"}, "Chybí argument SEKUNDY."},
@@ -202,6 +209,12 @@ TEST_F(GradingTest, WrongArgumentsAndFilesExitWithTwo) {
        "Volba --kodovani potřebuje hodnotu cp1250 nebo utf-8."},
       {{missing, typed, "4", "75"}, "Soubor '" + missing + "' nelze přečíst."},
       {{target, folder, "4", "75"}, "Soubor '" + folder + "' nelze přečíst."},
+      // Opens, but cannot be read.
+      {{"/proc/self/mem", typed, "4", "75"}, "Soubor '/proc/self/mem' nelze přečíst."},
+      {{large, typed, "4", "75"}, "Soubor '" + large + tooLarge},
+      {{target, "/dev/zero", "4", "75"}, "Soubor '/dev/zero" + tooLarge},
+      {{empty, typed, "4", "75"},
+       "Soubor '" + empty + "' se zadaným textem je prázdný, proto s ním nelze vyhodnotit test."},
       // The typed file is UTF-8, the target not: both are read as forced.
       {{"--kodovani", "utf-8", typed, target, "4", "75"},
        "Soubor '" + target + "' není platný text v kódování UTF-8."},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace tymba {
 namespace {
@@ -33,7 +34,14 @@ TEST(Cp1250, UpperCase) {
   }
   for (const char16_t c : std::u16string(u"0 9.,;ß\u00B5\r\n_?")) EXPECT_EQ(toUpperCp1250(c), c);
   EXPECT_EQ(fromUtf8(toUtf8(lower + upper)), lower + upper);
-  EXPECT_EQ(toUtf8(u"Přerušení"), "Přerušení");
+  // Both ways, at the boundary of two- and three-byte forms too.
+  const std::pair<std::u16string, std::string> utf8[] = {
+      {u"Přerušení", "Přerušení"}, {u"\u07FF", "\xDF\xBF"}, {u"\u0800", "\xE0\xA0\x80"}};
+  for (const auto& [text, bytes] : utf8) {
+    SCOPED_TRACE(bytes);
+    EXPECT_EQ(toUtf8(text), bytes);
+    EXPECT_EQ(fromUtf8(bytes), text);
+  }
 }
 
 }  // namespace

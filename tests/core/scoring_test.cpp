@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -111,16 +112,19 @@ TEST(ScoreRun, NetPerMinuteIsKeptInSixteenBitsAndThePercentageInFourDecimals) {
     std::int32_t end;
     int netPerMinute;
     Fixed4 percent;
+    std::u16string_view duration;
   } rows[] = {
-      {"floors a fraction", 100, 0, 20, 36000, 36007, 857, 0},
-      {"negative net floors down", 10, 1, 20, 36000, 36007, -86, 100000},
-      {"largest 16-bit value", 32767, 0, 20, 0, 60, 32767, 0},
-      {"one above the 16-bit range", 32768, 0, 20, 0, 60, 0, 0},
-      {"smallest 16-bit value", 39, 1, 32807, 0, 60, -32768, 25641},
-      {"one below the 16-bit range", 0, 1, 32769, 0, 60, 0, 0},
-      {"no time", 100, 0, 20, 500, 500, 0, 0},
-      {"across midnight", 210, 0, 20, 86340, 45, 120, 0},
-      {"more marks than characters", 2, 3, 0, 0, 60, 2, 1500000},
+      {"floors a fraction", 100, 0, 20, 36000, 36007, 857, 0, u"00 : 07"},
+      {"floors, not rounds: 85.7 gives 85", 10, 0, 20, 36000, 36007, 85, 0, u"00 : 07"},
+      {"negative net floors down", 10, 1, 20, 36000, 36007, -86, 100000, u"00 : 07"},
+      {"largest 16-bit value", 32767, 0, 20, 0, 60, 32767, 0, u"1 : 00"},
+      {"one above the 16-bit range", 32768, 0, 20, 0, 60, 0, 0, u"1 : 00"},
+      {"smallest 16-bit value", 39, 1, 32807, 0, 60, -32768, 25641, u"1 : 00"},
+      {"one below the 16-bit range", 0, 1, 32769, 0, 60, 0, 0, u"1 : 00"},
+      // An end equal to the start is no time, not a whole day.
+      {"no time", 100, 0, 20, 500, 500, 0, 0, u"00 : 00"},
+      {"across midnight", 210, 0, 20, 86340, 45, 120, 0, u"1 : 45"},
+      {"more marks than characters", 2, 3, 0, 0, 60, 2, 1500000, u"1 : 00"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -133,6 +137,7 @@ TEST(ScoreRun, NetPerMinuteIsKeptInSixteenBitsAndThePercentageInFourDecimals) {
     scoreRun(state, std::u16string(static_cast<std::size_t>(row.length), u'a'));
     EXPECT_EQ(state.CisteUhozyMin, row.netPerMinute);
     EXPECT_EQ(state.ProcentoChyb, row.percent);
+    EXPECT_EQ(state.DobaVysledku, row.duration);
   }
   SharedState lesson = stateWith(TestKind::Vyuka);
   lesson.CasZahajeni = 86340;
@@ -217,6 +222,16 @@ TEST(ScoreRun, ProtocolTexts) {
       {"exercise: two line breaks typed wrongly", TestKind::Cviceni, lines,
        {{4, u"\n"}, {8, u"\n"}, {9, u"e"}},
        u"ab\r_cd\r__f", lines, u"ab cd ef", u"ab cd _f"},
+      // Rows the in-place replacement from the end gave, kept byte for byte.
+      {"exercise: wrong line feed at position 0", TestKind::Cviceni, u"\nab\r\ncd",
+       {{1, u"\n"}, {5, u"\n"}},
+       u"_ab\r_cd", u"\nab\r\ncd", u" ab cd", u" ab cd"},
+      {"exercise: two wrong line breaks in a row", TestKind::Cviceni, u"a\r\n\r\nb",
+       {{3, u"\n"}, {5, u"\n"}},
+       u"a\r_\r_b", u"a\r\n\r\nb", u"a  b", u"a  b"},
+      {"exercise: a right line break between wrong ones", TestKind::Cviceni,
+       u"a\r\nb\r\nc\r\nd", {{3, u"\n"}, {9, u"\n"}},
+       u"a\r_b\r\nc\r_d", u"a\r\nb\r\nc\r\nd", u"a b\r\nc d", u"a b\r\nc d"},
       {"exercise: wrong line break with its CR marked", TestKind::Cviceni, lines,
        {{3, u"\r"}, {4, u"\n"}},
        u"ab__cd\r\nef", lines, u"ab cd\r\nef", u"ab cd\r\nef"},
