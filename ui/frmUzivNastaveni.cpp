@@ -125,9 +125,11 @@ void frmUzivNastaveni::cmdOK_Click() {
   zaklad_.openTextList();
 }
 
-void frmUzivNastaveni::cmdStorno_Click() {
+void frmUzivNastaveni::cmdStorno_Click() { reject(); }
+
+void frmUzivNastaveni::reject() {
   restoreTestSource(context_.stav);
-  reject();
+  QDialog::reject();
 }
 
 }  // namespace tymba

@@ -19,6 +19,10 @@ class frmUzivNastaveni : public QDialog {
  public:
   frmUzivNastaveni(AppContext& context, frmZaklad& zaklad);
 
+  // Storno, Esc and the close box all end here: what the opener changed
+  // is put back.
+  void reject() override;
+
  private:
   void cmdOK_Click();
   void cmdStorno_Click();

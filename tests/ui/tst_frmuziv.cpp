@@ -115,20 +115,40 @@ class TestFrmUzivNastaveni : public MainWindowTest {
     QCOMPARE(fx->state.DobaTestu, 1);  // nothing changed before every test passed
   }
 
-  void cancelRestoresWhatTheMenuChanged() {
-    fx->state.BezMazani = true;
-    fx->state.TextZeSouboru = true;
-    fx->state.DruhTestu = TestKind::Vyuka;
-    fx->state.NazevTestu = u"Lekce 3";
-    fx->state.ZdrojTestu = u"jinde";
-    frmUzivNastaveni* dialog = openSettings();
-    QVERIFY(!fx->state.BezMazani);
-    QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("cmdStorno")), Qt::LeftButton);
-    QVERIFY(fx->state.BezMazani);
-    QVERIFY(fx->state.TextZeSouboru);
-    QCOMPARE(fx->state.DruhTestu, TestKind::Vyuka);
-    QVERIFY(fx->state.NazevTestu == u"Lekce 3");
-    QVERIFY(fx->state.ZdrojTestu == u"jinde");
+  void everyWayOfCancellingRestoresWhatTheMenuChanged_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("way");
+    for (const char* opener : {"miUzivTest", "miTestSoubor"})
+      for (const char* way : {"Storno", "Esc", "close box"})
+        QTest::addRow("%s, %s", opener, way) << opener << way;
+  }
+
+  void everyWayOfCancellingRestoresWhatTheMenuChanged() {
+    QFETCH(QString, opener);
+    QFETCH(QString, way);
+    SharedState& s = fx->state;
+    s.BezMazani = true;
+    s.DruhTestu = TestKind::Vyuka;
+    s.NazevTestu = s.VybranyText = u"Lekce 3";
+    s.ZdrojTestu = u"jinde";
+    const auto source = [&s] {
+      return QStringList{toQString(s.ZdrojTestu), toQString(s.VybranyText), toQString(s.NazevTestu)}
+             << QString::number(s.TextZeSouboru) << QString::number(s.BezMazani)
+             << QString::number(static_cast<int>(s.DruhTestu));
+    };
+    const QStringList before = source();
+    fx->files.answers.enqueue(QStringLiteral("/jinde/mujtext.txt"));
+    child<QAction>(opener)->trigger();
+    auto* dialog = fx->dialogs.last<frmUzivNastaveni>();
+    QVERIFY(source() != before);
+    if (way == "Storno")
+      QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("cmdStorno")), Qt::LeftButton);
+    else if (way == "Esc")
+      QTest::keyClick(field(dialog, "txtDoba"), Qt::Key_Escape);
+    else
+      dialog->close();
+    QVERIFY(!fx->dialogs.last<frmUzivNastaveni>());
+    QCOMPARE(source(), before);
   }
 
   void aTextFileStartsAtOnceWithoutTheRules() {
