@@ -48,6 +48,8 @@ class TestFrmUzivNastaveni : public MainWindowTest {
                                                          << "20" << 8 << 20;
     QTest::newRow("the shortest and the cheapest") << "1"
                                                    << "1" << 1 << 1;
+    QTest::newRow("0,6 rounds up to the shortest") << "0,6"
+                                                   << "0,6" << 1 << 1;
   }
 
   void acceptedValuesOpenTheListOfTexts() {
@@ -82,6 +84,12 @@ class TestFrmUzivNastaveni : public MainWindowTest {
                                 << "20" << doba << "txtDoba";
     QTest::newRow("0 minutes") << "0"
                                << "20" << doba << "txtDoba";
+    QTest::newRow("0,5 minutes round to 0") << "0,5"
+                                            << "20" << doba << "txtDoba";
+    QTest::newRow("a loss of 0,5 rounds to 0") << "10"
+                                               << "0,5" << chyba << "txtChyba";
+    QTest::newRow("nan is no number") << "nan"
+                                      << "20" << numbers << "txtDoba";
     QTest::newRow("a loss of 501") << "10"
                                    << "501" << chyba << "txtChyba";
     QTest::newRow("letters for the loss") << "10"
