@@ -100,6 +100,22 @@ class TestFrmTest : public MainWindowTest {
              QStringLiteral("Jaro je tady.\nVšude kvete."));
   }
 
+  void choosingWithTheKeyboardEnablesThePreview_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("arrow") << int(Qt::Key_Down);
+    QTest::newRow("Home") << int(Qt::Key_Home);
+    QTest::newRow("End") << int(Qt::Key_End);
+    QTest::newRow("first letter") << int(Qt::Key_Z);
+  }
+
+  void choosingWithTheKeyboardEnablesThePreview() {
+    QFETCH(int, key);
+    for (const char* name : {"abc", "Jaro", "Zima"}) addExerciseText(name, u"Text.");
+    frmTest* list = openList("mi5Test");
+    QTest::keyClick(child<QListWidget>(list, QStringLiteral("lstSeznam")), Qt::Key(key));
+    QVERIFY(child<QPushButton>(list, QStringLiteral("cmdUkaz"))->isEnabled());
+  }
+
   void cancelLeavesNothingToType() {
     addExerciseText(QStringLiteral("Jaro"), u"Jaro.");
     frmTest* list = openList("mi10Test");
