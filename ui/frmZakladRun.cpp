@@ -234,7 +234,8 @@ void frmZaklad::restartRun() {
     // The text is loaded again; its copies join those already held.
     ReadFiles(stav.VybranyText);
     stav.DruhTestu = TestKind::Cviceni;
-    stav.NazevTestu = stav.VybranyText;
+    // A test from a file keeps the file's name; its path is in the title.
+    if (!stav.TextZeSouboru) stav.NazevTestu = stav.VybranyText;
     setStartCaptions();
     txtVVysledek->hide();
     txtVysledek->setFocus();

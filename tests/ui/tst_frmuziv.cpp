@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "tests/ui/support/mainwindowtest.h"
+#include "tests/ui/support/typing.h"
 #include "ui/frmTest.h"
 #include "ui/frmUzivNastaveni.h"
 #include "ui/textconvert.h"
@@ -187,6 +188,13 @@ class TestFrmUzivNastaveni : public MainWindowTest {
     QCOMPARE(fx->state.ZtrataUhozu, 10);
     QVERIFY(box()->isVisible());
     QCOMPARE(window->focusWidget(), box());
+    // F2 starts it again under the same name and title.
+    QApplication::setActiveWindow(window.get());
+    typeText(box(), QStringLiteral("M"));
+    pressKey(box(), Qt::Key_F2);
+    QVERIFY(box()->toPlainText().isEmpty());
+    QCOMPARE(label(QStringLiteral("lblNazev"))->text(), QStringLiteral("Vlastní Text"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - ") + path);
   }
 
   void cancellingTheFileChoiceChangesNothing() {
