@@ -117,17 +117,32 @@ void frmUzivNastaveni::cmdOK_Click() {
            txtChyba);
     return;
   }
+  if (stav.ZdrojTestu == u"Ze souboru") {
+    startFileTest(*doba, *ztrata);
+    return;
+  }
   zaklad_.Vymazat();
   stav.DobaTestu = *doba;
   stav.ZtrataUhozu = *ztrata;
-  if (stav.ZdrojTestu == u"Ze souboru") {
-    stav.ZdrojTestu.clear();
-    accept();
-    zaklad_.startFileTest();
-    return;
-  }
   accept();
   zaklad_.openTextList();
+}
+
+// The run resets itself once its text has been read; a text that cannot be
+// started (gone, unreadable, empty, too large) leaves everything as it was
+// before the menu item, as if the dialog had been cancelled.
+void frmUzivNastaveni::startFileTest(int doba, int ztrata) {
+  SharedState& stav = context_.stav;
+  const int previousDoba = stav.DobaTestu;
+  const int previousZtrata = stav.ZtrataUhozu;
+  stav.DobaTestu = doba;
+  stav.ZtrataUhozu = ztrata;
+  stav.ZdrojTestu.clear();
+  accept();
+  if (zaklad_.startFileTest()) return;
+  restoreTestSource(stav);
+  stav.DobaTestu = previousDoba;
+  stav.ZtrataUhozu = previousZtrata;
 }
 
 void frmUzivNastaveni::cmdStorno_Click() { reject(); }

@@ -26,6 +26,7 @@ class frmUzivNastaveni : public QDialog {
  private:
   void cmdOK_Click();
   void cmdStorno_Click();
+  void startFileTest(int doba, int ztrata);
   void refuse(const QString& text, QLineEdit* field);
 
   AppContext& context_;

@@ -60,6 +60,24 @@ class TestFrmTest : public MainWindowTest {
     QVERIFY(list->isVisible());
   }
 
+  void withoutTheExerciseFolderNothingOpens_data() {
+    QTest::addColumn<QString>("menuItem");
+    QTest::newRow("a 5-minute test") << "mi5Test";
+    QTest::newRow("a test of one's own") << "miUzivTest";
+  }
+
+  void withoutTheExerciseFolderNothingOpens() {
+    QFETCH(QString, menuItem);
+    child<QAction>(menuItem)->trigger();
+    QVERIFY(!fx->dialogs.last<QDialog>());
+    QCOMPARE(fx->state.DobaTestu, 1);
+    QCOMPARE(fx->messages.said.size(), 1);
+    QCOMPARE(fx->messages.said[0].title, QStringLiteral("Přerušení"));
+    QCOMPARE(fx->messages.said[0].icon, MessageIcon::Critical);
+    const auto folder = fx->context.programFolder / "cviceni";
+    QVERIFY(fx->messages.said[0].text.contains(QString::fromStdString(folder.string())));
+  }
+
   void doubleClickStartsTheMinuteTest() {
     fx->state.nastaveni.Chyba = 15;
     addExerciseText(QStringLiteral("Jaro"), u"Jaro je tady.");

@@ -35,7 +35,10 @@ class TestFrmUzivNastaveni : public MainWindowTest {
   }
 
  private slots:
-  void init() { openWindow(); }
+  void init() {
+    openWindow();
+    std::filesystem::create_directories(fx->context.programFolder / "cviceni");
+  }
   void cleanup() { closeWindow(); }
 
   void acceptedValuesOpenTheListOfTexts_data() {
@@ -130,6 +133,8 @@ class TestFrmUzivNastaveni : public MainWindowTest {
     for (const char* opener : {"miUzivTest", "miTestSoubor"})
       for (const char* way : {"Storno", "Esc", "close box"})
         QTest::addRow("%s, %s", opener, way) << opener << way;
+    QTest::newRow("miTestSoubor, OK on a text too large") << "miTestSoubor"
+                                                          << "OK";
   }
 
   void everyWayOfCancellingRestoresWhatTheMenuChanged() {
@@ -143,10 +148,13 @@ class TestFrmUzivNastaveni : public MainWindowTest {
     const auto source = [&s] {
       return QStringList{toQString(s.ZdrojTestu), toQString(s.VybranyText), toQString(s.NazevTestu)}
              << QString::number(s.TextZeSouboru) << QString::number(s.BezMazani)
-             << QString::number(static_cast<int>(s.DruhTestu));
+             << QString::number(static_cast<int>(s.DruhTestu)) << QString::number(s.DobaTestu)
+             << QString::number(s.ZtrataUhozu);
     };
     const QStringList before = source();
-    fx->files.answers.enqueue(QStringLiteral("/jinde/mujtext.txt"));
+    const auto file = fx->context.programFolder / "velký.txt";
+    std::ofstream(file) << std::string(kMaxTextFileBytes + 1, 'a');
+    fx->files.answers.enqueue(QString::fromStdString(file.string()));
     child<QAction>(opener)->trigger();
     auto* dialog = fx->dialogs.last<frmUzivNastaveni>();
     QVERIFY(source() != before);
@@ -154,10 +162,14 @@ class TestFrmUzivNastaveni : public MainWindowTest {
       QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("cmdStorno")), Qt::LeftButton);
     else if (way == "Esc")
       QTest::keyClick(field(dialog, "txtDoba"), Qt::Key_Escape);
+    else if (way == "OK")
+      fill(dialog, "3", "10");
     else
       dialog->close();
     QVERIFY(!fx->dialogs.last<frmUzivNastaveni>());
     QCOMPARE(source(), before);
+    QCOMPARE(fx->messages.said.size(), way == "OK" ? 1 : 0);
+    if (way == "OK") QVERIFY(fx->messages.said[0].text.contains(QStringLiteral("příliš velká")));
   }
 
   void aTextFileStartsAtOnceWithoutTheRules() {
