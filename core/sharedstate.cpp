@@ -16,6 +16,7 @@ void keepTestSource(SharedState& state) {
   state.BezMazaniZaloha = state.BezMazani;
   state.DruhTestuZaloha = state.DruhTestu;
   state.NazevTestuZaloha = state.NazevTestu;
+  state.VybranyTextZaloha = state.VybranyText;
 }
 
 void restoreTestSource(SharedState& state) {
@@ -24,6 +25,7 @@ void restoreTestSource(SharedState& state) {
   state.BezMazani = state.BezMazaniZaloha;
   state.DruhTestu = state.DruhTestuZaloha;
   state.NazevTestu = state.NazevTestuZaloha;
+  state.VybranyText = state.VybranyTextZaloha;
 }
 
 void Vymazat(SharedState& state) {

@@ -43,6 +43,7 @@ struct SharedState {
   bool BezMazaniZaloha = false;
   TestKind DruhTestuZaloha = TestKind::Cviceni;
   std::u16string NazevTestuZaloha;
+  std::u16string VybranyTextZaloha;
   // Index 0 stays empty; lines 1..N of a lesson or practice text.
   std::vector<std::u16string> RadkyVyuky{std::u16string()};
 

@@ -93,7 +93,8 @@ fs::path resolvePath(const fs::path& base, std::string_view windowsStyleRelative
 namespace {
 
 // The regular files of folder whose names pass the test, sorted by name
-// ignoring case. Names equal but for case fall back to byte order, so the
+// ignoring case. A name starting with "." is a hidden file here and is never
+// listed. Names equal but for case fall back to byte order, so the
 // order never depends on the order of the directory.
 template <typename NameTest>
 std::vector<fs::path> sortedFiles(const fs::path& folder, const NameTest& accepts) {
@@ -107,7 +108,7 @@ std::vector<fs::path> sortedFiles(const fs::path& folder, const NameTest& accept
     std::error_code statusError;
     if (!it->is_regular_file(statusError)) continue;
     const fs::path name = it->path().filename();
-    if (!accepts(name)) continue;
+    if (name.native().starts_with('.') || !accepts(name)) continue;
     std::u16string key = fromUtf8(name.native());
     for (char16_t& c : key) c = toUpperCp1250(c);
     listed.push_back({std::move(key), it->path()});

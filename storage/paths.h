@@ -25,8 +25,8 @@ std::filesystem::path resolvePath(const std::filesystem::path& base,
                                   std::string_view windowsStyleRelative);
 
 // The regular files of folder whose extension (".txt") matches extension
-// ignoring case, sorted by name ignoring case. A folder that cannot be read
-// gives an empty list; a dot-file such as ".txt" has no extension here.
+// ignoring case, sorted by name ignoring case. Hidden files (names starting
+// with ".") are left out; a folder that cannot be read gives an empty list.
 std::vector<std::filesystem::path> listFiles(const std::filesystem::path& folder,
                                              std::string_view extension);
 

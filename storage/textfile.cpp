@@ -77,10 +77,25 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
-std::string readAllBytes(const fs::path& file) {
-  Descriptor fd(openFile(file, O_RDONLY));
+// Opened without blocking, so that a FIFO without a writer cannot hang the
+// program; only a regular file (or a link to one) is read, and only up to
+// maxBytes, so that a device or a huge file is refused instead of read for ever.
+std::string readAllBytes(const fs::path& file, std::uintmax_t maxBytes = kMaxTextFileBytes) {
+  Descriptor fd(openFile(file, O_RDONLY | O_NONBLOCK));
   if (!fd.isOpen()) fail("cannot open for reading", file);
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) fail("cannot look at", file);
+  if (!S_ISREG(info.st_mode)) {
+    throw TextFileError("cannot read", file,
+                        std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+                                                                   : std::errc::invalid_argument));
+  }
+  const auto tooLarge = [&] {
+    return TextFileError("cannot read", file, std::make_error_code(std::errc::file_too_large));
+  };
+  if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) throw tooLarge();
   std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[16384];
   for (;;) {
     const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
@@ -90,6 +105,8 @@ std::string readAllBytes(const fs::path& file) {
     }
     if (count == 0) return bytes;
     bytes.append(buffer, static_cast<std::size_t>(count));
+    // The file may have grown since it was looked at.
+    if (bytes.size() > maxBytes) throw tooLarge();
   }
 }
 

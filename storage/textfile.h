@@ -5,6 +5,7 @@
 // A rewrite goes through a temporary file beside the target and a rename, so
 // that a crash leaves either the old file or the new one, never half of it.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -29,6 +30,14 @@ class TextFileError : public std::runtime_error {
   std::filesystem::path path_;
   std::error_code code_;
 };
+
+// The largest file the program reads: its texts are a few kilobytes.
+inline constexpr std::uintmax_t kMaxTextFileBytes = 1 << 20;
+
+// Every read takes only a regular file (or a link to one) of at most
+// kMaxTextFileBytes: a folder throws TextFileError with std::errc::is_a_directory,
+// a FIFO or a device one with std::errc::invalid_argument, a larger file one
+// with std::errc::file_too_large.
 
 // The whole text, line breaks as they are in the file. Throws TextFileError.
 std::u16string readWholeText(const std::filesystem::path& file);

@@ -90,6 +90,8 @@ void frmSlozka::showEvent(QShowEvent* event) {
 
 void frmSlozka::buildFolderTree() {
   folderModel_ = new QFileSystemModel(this);
+  // Without QDir::Hidden, folders whose names start with "." stay out of the
+  // tree, as hidden files stay out of the file list.
   folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
   folderModel_->setRootPath(QString());
   Dir1->setModel(folderModel_);

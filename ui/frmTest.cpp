@@ -54,7 +54,9 @@ frmTest::frmTest(AppContext& context, frmZaklad& zaklad)
   layout->addLayout(buttons);
   resize(420, 380);
 
-  connect(lstSeznam, &QListWidget::itemClicked, this, &frmTest::lstSeznam_Click);
+  // An entry is chosen by the mouse or by the keyboard (arrows, Home, End,
+  // its first letter); every way enables the preview.
+  connect(lstSeznam, &QListWidget::itemSelectionChanged, this, &frmTest::lstSeznam_Click);
   connect(lstSeznam, &QListWidget::itemDoubleClicked, this, &frmTest::cmdOK_Click);
   connect(cmdUkaz, &QPushButton::clicked, this, &frmTest::cmdUkaz_Click);
   connect(cmdOK, &QPushButton::clicked, this, &frmTest::cmdOK_Click);
@@ -72,7 +74,7 @@ QString frmTest::selectedEntry() const {
   return item && item->isSelected() ? item->text() : QString();
 }
 
-void frmTest::lstSeznam_Click() { cmdUkaz->setEnabled(true); }
+void frmTest::lstSeznam_Click() { cmdUkaz->setEnabled(!selectedEntry().isEmpty()); }
 
 void frmTest::cmdUkaz_Click() {
   const QString entry = selectedEntry();

@@ -7,8 +7,10 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
+#include <optional>
 
-#include "core/clockmath.h"
+#include "core/testsetup.h"
 #include "ui/application.h"
 #include "ui/frmZaklad.h"
 #include "ui/selectonfocus.h"
@@ -29,11 +31,12 @@ QLineEdit* numberBox(const char* name, const QString& initial, QWidget* parent) 
   return box;
 }
 
-// A number as the user's locale writes it ("7,5" in Czech).
+// A number as the user's locale writes it ("7,5" in Czech). The parser also
+// takes "nan" and "inf", which are no numbers of a duration.
 std::optional<double> numberIn(const QLineEdit* box) {
   bool ok = false;
   const double value = QLocale().toDouble(box->text().trimmed(), &ok);
-  if (!ok) return std::nullopt;
+  if (!ok || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -102,32 +105,51 @@ void frmUzivNastaveni::cmdOK_Click() {
            !minutes ? txtDoba : txtChyba);
     return;
   }
-  if (*minutes > 60 || *minutes <= 0) {
+  const auto doba = roundedWithin(*minutes, kTestMinutesMin, kTestMinutesMax);
+  if (!doba) {
     refuse(QStringLiteral("Můžete zadávat pouze hodnoty pro pole 'doba' pouze od 1 do 60"),
            txtDoba);
     return;
   }
-  if (*loss > 500 || *loss <= 0) {
+  const auto ztrata = roundedWithin(*loss, kLossPerErrorMin, kLossPerErrorMax);
+  if (!ztrata) {
     refuse(QStringLiteral("Můžete zadávat pouze hotnoty pro pole 'chyba' pouze od 1 do 500"),
            txtChyba);
     return;
   }
-  zaklad_.Vymazat();
-  stav.DobaTestu = static_cast<int>(roundHalfEven(*minutes));
-  stav.ZtrataUhozu = static_cast<int>(roundHalfEven(*loss));
   if (stav.ZdrojTestu == u"Ze souboru") {
-    stav.ZdrojTestu.clear();
-    accept();
-    zaklad_.startFileTest();
+    startFileTest(*doba, *ztrata);
     return;
   }
+  zaklad_.Vymazat();
+  stav.DobaTestu = *doba;
+  stav.ZtrataUhozu = *ztrata;
   accept();
   zaklad_.openTextList();
 }
 
-void frmUzivNastaveni::cmdStorno_Click() {
+// The run resets itself once its text has been read; a text that cannot be
+// started (gone, unreadable, empty, too large) leaves everything as it was
+// before the menu item, as if the dialog had been cancelled.
+void frmUzivNastaveni::startFileTest(int doba, int ztrata) {
+  SharedState& stav = context_.stav;
+  const int previousDoba = stav.DobaTestu;
+  const int previousZtrata = stav.ZtrataUhozu;
+  stav.DobaTestu = doba;
+  stav.ZtrataUhozu = ztrata;
+  stav.ZdrojTestu.clear();
+  accept();
+  if (zaklad_.startFileTest()) return;
+  restoreTestSource(stav);
+  stav.DobaTestu = previousDoba;
+  stav.ZtrataUhozu = previousZtrata;
+}
+
+void frmUzivNastaveni::cmdStorno_Click() { reject(); }
+
+void frmUzivNastaveni::reject() {
   restoreTestSource(context_.stav);
-  reject();
+  QDialog::reject();
 }
 
 }  // namespace tymba

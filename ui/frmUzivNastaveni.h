@@ -19,9 +19,14 @@ class frmUzivNastaveni : public QDialog {
  public:
   frmUzivNastaveni(AppContext& context, frmZaklad& zaklad);
 
+  // Storno, Esc and the close box all end here: what the opener changed
+  // is put back.
+  void reject() override;
+
  private:
   void cmdOK_Click();
   void cmdStorno_Click();
+  void startFileTest(int doba, int ztrata);
   void refuse(const QString& text, QLineEdit* field);
 
   AppContext& context_;

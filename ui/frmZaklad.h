@@ -78,7 +78,9 @@ class frmZaklad : public QMainWindow {
   void openTextList();
   // A user-configured test of the text file in VybranyText, started at once
   // without the rules message; its kind and name stay as the opener set them.
-  void startFileTest();
+  // Returns false, having said why, when the text cannot be started; the run
+  // is then as it was.
+  bool startFileTest();
 
   // --- What the result window does to the main window ---
   // The clock, the lesson's error list and the limit indicators back to rest.

@@ -46,6 +46,21 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
   return menu;
 }
 
+// Without the exercise folder the list of texts would open empty and only
+// ask for a choice that cannot be made, so the user is told where the folder
+// was looked for instead, and nothing opens.
+bool exerciseFolderReadable(AppContext& context) {
+  const QString folder =
+      QString::fromStdString(resolvePath(context.programFolder, "\\cviceni").string());
+  if (const QFileInfo info(folder); info.isDir() && info.isReadable()) return true;
+  context.messages.show(QStringLiteral("Složka s písemnostmi nebyla nalezena nebo ji nelze "
+                                       "přečíst. Hledána byla složka '%1' (na velikosti písmen "
+                                       "nezáleží).")
+                            .arg(folder),
+                        QStringLiteral("Přerušení"), MessageIcon::Critical);
+  return false;
+}
+
 }  // namespace
 
 void frmZaklad::buildMenus() {
@@ -167,6 +182,7 @@ void frmZaklad::mnuNastroji_Click() { enableWhileIdle({"miMoznosti"}); }
 void frmZaklad::mnuNapoveda_Click() { enableWhileIdle({"miAplikace"}); }
 
 void frmZaklad::openTextList(int minutes, bool bezMazani) {
+  if (!exerciseFolderReadable(context_)) return;
   SharedState& stav = context_.stav;
   stav.BezMazani = bezMazani;
   stav.TextZeSouboru = false;
@@ -182,6 +198,7 @@ void frmZaklad::openTextList() {
 }
 
 void frmZaklad::miUzivTest_Click() {
+  if (!exerciseFolderReadable(context_)) return;  // before anything is asked
   SharedState& stav = context_.stav;
   keepTestSource(stav);  // the settings dialog restores these when cancelled
   stav.ZdrojTestu.clear();

@@ -87,7 +87,16 @@ std::optional<std::u16string> frmZaklad::readExerciseText(const std::u16string& 
     // A file of the user's own may come from any editor; the exercise
     // texts are the program's own Windows-1250 files.
     text = context_.stav.TextZeSouboru ? readForeignText(file) : readWholeText(file);
-  } catch (const TextFileError&) {
+  } catch (const TextFileError& error) {
+    // Far beyond any test (a 30-minute test types about 20 KB); reading and
+    // showing it would freeze the window.
+    if (error.code() == std::errc::file_too_large) {
+      context_.messages.show(QStringLiteral("Písemnost '%1' je příliš velká (více než 1 MB), proto "
+                                            "s ní nelze psát test.")
+                                 .arg(name),
+                             QStringLiteral("Přerušení"), MessageIcon::Exclamation);
+      return std::nullopt;
+    }
     // The list offered it a moment ago, or it was loaded before: it has
     // been removed or renamed since, or cannot be read.
     context_.messages.show(
@@ -234,7 +243,8 @@ void frmZaklad::restartRun() {
     // The text is loaded again; its copies join those already held.
     ReadFiles(stav.VybranyText);
     stav.DruhTestu = TestKind::Cviceni;
-    stav.NazevTestu = stav.VybranyText;
+    // A test from a file keeps the file's name; its path is in the title.
+    if (!stav.TextZeSouboru) stav.NazevTestu = stav.VybranyText;
     setStartCaptions();
     txtVVysledek->hide();
     txtVysledek->setFocus();
@@ -243,15 +253,16 @@ void frmZaklad::restartRun() {
 
 void frmZaklad::disableExerciseBox() { txtVysledek->setEnabled(false); }
 
-void frmZaklad::startFileTest() {
+bool frmZaklad::startFileTest() {
   SharedState& stav = context_.stav;
   const TestKind kind = stav.DruhTestu;
   const std::u16string name = stav.NazevTestu;
   stav.TextZeSouboru = true;
-  if (!startExerciseRun(toQString(stav.VybranyText), false)) return;
+  if (!startExerciseRun(toQString(stav.VybranyText), false)) return false;
   stav.DruhTestu = kind;
   stav.NazevTestu = name;
   lblNazev->setText(toQString(name));
+  return true;
 }
 
 void frmZaklad::showResult() {

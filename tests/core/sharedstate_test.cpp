@@ -66,14 +66,15 @@ TEST(TestSource, CancelRestoresWhatWasKept) {
   state.ZdrojTestu = u"Ze souboru";
   state.TextZeSouboru = state.BezMazani = true;
   state.DruhTestu = TestKind::Vyuka;
-  state.NazevTestu = u"Lekce 1";
+  state.NazevTestu = state.VybranyText = u"Lekce 1";
   keepTestSource(state);
-  state.ZdrojTestu = state.NazevTestu = u"jiný";
+  state.ZdrojTestu = state.NazevTestu = state.VybranyText = u"jiný";
   state.TextZeSouboru = state.BezMazani = false;
   state.DruhTestu = TestKind::Cviceni;
   restoreTestSource(state);
   EXPECT_EQ(state.ZdrojTestu, u"Ze souboru");
   EXPECT_EQ(state.NazevTestu, u"Lekce 1");
+  EXPECT_EQ(state.VybranyText, u"Lekce 1");
   EXPECT_TRUE(state.TextZeSouboru && state.BezMazani);
   EXPECT_EQ(state.DruhTestu, TestKind::Vyuka);
 }

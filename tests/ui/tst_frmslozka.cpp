@@ -47,7 +47,7 @@ class TestFrmSlozka : public MainWindowTest {
   void init() {
     openWindow();
     std::filesystem::create_directories(exerciseFolder());
-    for (const char* name : {"Čaj.txt", "abc.TXT", "lekce.vyu", "ČTIMNE"})
+    for (const char* name : {"Čaj.txt", "abc.TXT", "lekce.vyu", "ČTIMNE", ".skrytý.txt"})
       writeText(exerciseFolder() / name, u"x");
   }
   void cleanup() { closeWindow(); }

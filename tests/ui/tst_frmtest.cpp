@@ -60,6 +60,24 @@ class TestFrmTest : public MainWindowTest {
     QVERIFY(list->isVisible());
   }
 
+  void withoutTheExerciseFolderNothingOpens_data() {
+    QTest::addColumn<QString>("menuItem");
+    QTest::newRow("a 5-minute test") << "mi5Test";
+    QTest::newRow("a test of one's own") << "miUzivTest";
+  }
+
+  void withoutTheExerciseFolderNothingOpens() {
+    QFETCH(QString, menuItem);
+    child<QAction>(menuItem)->trigger();
+    QVERIFY(!fx->dialogs.last<QDialog>());
+    QCOMPARE(fx->state.DobaTestu, 1);
+    QCOMPARE(fx->messages.said.size(), 1);
+    QCOMPARE(fx->messages.said[0].title, QStringLiteral("Přerušení"));
+    QCOMPARE(fx->messages.said[0].icon, MessageIcon::Critical);
+    const auto folder = fx->context.programFolder / "cviceni";
+    QVERIFY(fx->messages.said[0].text.contains(QString::fromStdString(folder.string())));
+  }
+
   void doubleClickStartsTheMinuteTest() {
     fx->state.nastaveni.Chyba = 15;
     addExerciseText(QStringLiteral("Jaro"), u"Jaro je tady.");
@@ -98,6 +116,22 @@ class TestFrmTest : public MainWindowTest {
     QCOMPARE(child<QLabel>(preview, QStringLiteral("lblNazev"))->text(), QStringLiteral("Jaro"));
     QCOMPARE(child<QPlainTextEdit>(preview, QStringLiteral("txtUkaz"))->toPlainText(),
              QStringLiteral("Jaro je tady.\nVšude kvete."));
+  }
+
+  void choosingWithTheKeyboardEnablesThePreview_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("arrow") << int(Qt::Key_Down);
+    QTest::newRow("Home") << int(Qt::Key_Home);
+    QTest::newRow("End") << int(Qt::Key_End);
+    QTest::newRow("first letter") << int(Qt::Key_Z);
+  }
+
+  void choosingWithTheKeyboardEnablesThePreview() {
+    QFETCH(int, key);
+    for (const char* name : {"abc", "Jaro", "Zima"}) addExerciseText(name, u"Text.");
+    frmTest* list = openList("mi5Test");
+    QTest::keyClick(child<QListWidget>(list, QStringLiteral("lstSeznam")), Qt::Key(key));
+    QVERIFY(child<QPushButton>(list, QStringLiteral("cmdUkaz"))->isEnabled());
   }
 
   void cancelLeavesNothingToType() {

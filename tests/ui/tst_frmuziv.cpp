@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "tests/ui/support/mainwindowtest.h"
+#include "tests/ui/support/typing.h"
 #include "ui/frmTest.h"
 #include "ui/frmUzivNastaveni.h"
 #include "ui/textconvert.h"
@@ -34,7 +35,10 @@ class TestFrmUzivNastaveni : public MainWindowTest {
   }
 
  private slots:
-  void init() { openWindow(); }
+  void init() {
+    openWindow();
+    std::filesystem::create_directories(fx->context.programFolder / "cviceni");
+  }
   void cleanup() { closeWindow(); }
 
   void acceptedValuesOpenTheListOfTexts_data() {
@@ -48,6 +52,8 @@ class TestFrmUzivNastaveni : public MainWindowTest {
                                                          << "20" << 8 << 20;
     QTest::newRow("the shortest and the cheapest") << "1"
                                                    << "1" << 1 << 1;
+    QTest::newRow("0,6 rounds up to the shortest") << "0,6"
+                                                   << "0,6" << 1 << 1;
   }
 
   void acceptedValuesOpenTheListOfTexts() {
@@ -82,6 +88,12 @@ class TestFrmUzivNastaveni : public MainWindowTest {
                                 << "20" << doba << "txtDoba";
     QTest::newRow("0 minutes") << "0"
                                << "20" << doba << "txtDoba";
+    QTest::newRow("0,5 minutes round to 0") << "0,5"
+                                            << "20" << doba << "txtDoba";
+    QTest::newRow("a loss of 0,5 rounds to 0") << "10"
+                                               << "0,5" << chyba << "txtChyba";
+    QTest::newRow("nan is no number") << "nan"
+                                      << "20" << numbers << "txtDoba";
     QTest::newRow("a loss of 501") << "10"
                                    << "501" << chyba << "txtChyba";
     QTest::newRow("letters for the loss") << "10"
@@ -115,20 +127,49 @@ class TestFrmUzivNastaveni : public MainWindowTest {
     QCOMPARE(fx->state.DobaTestu, 1);  // nothing changed before every test passed
   }
 
-  void cancelRestoresWhatTheMenuChanged() {
-    fx->state.BezMazani = true;
-    fx->state.TextZeSouboru = true;
-    fx->state.DruhTestu = TestKind::Vyuka;
-    fx->state.NazevTestu = u"Lekce 3";
-    fx->state.ZdrojTestu = u"jinde";
-    frmUzivNastaveni* dialog = openSettings();
-    QVERIFY(!fx->state.BezMazani);
-    QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("cmdStorno")), Qt::LeftButton);
-    QVERIFY(fx->state.BezMazani);
-    QVERIFY(fx->state.TextZeSouboru);
-    QCOMPARE(fx->state.DruhTestu, TestKind::Vyuka);
-    QVERIFY(fx->state.NazevTestu == u"Lekce 3");
-    QVERIFY(fx->state.ZdrojTestu == u"jinde");
+  void everyWayOfCancellingRestoresWhatTheMenuChanged_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("way");
+    for (const char* opener : {"miUzivTest", "miTestSoubor"})
+      for (const char* way : {"Storno", "Esc", "close box"})
+        QTest::addRow("%s, %s", opener, way) << opener << way;
+    QTest::newRow("miTestSoubor, OK on a text too large") << "miTestSoubor"
+                                                          << "OK";
+  }
+
+  void everyWayOfCancellingRestoresWhatTheMenuChanged() {
+    QFETCH(QString, opener);
+    QFETCH(QString, way);
+    SharedState& s = fx->state;
+    s.BezMazani = true;
+    s.DruhTestu = TestKind::Vyuka;
+    s.NazevTestu = s.VybranyText = u"Lekce 3";
+    s.ZdrojTestu = u"jinde";
+    const auto source = [&s] {
+      return QStringList{toQString(s.ZdrojTestu), toQString(s.VybranyText), toQString(s.NazevTestu)}
+             << QString::number(s.TextZeSouboru) << QString::number(s.BezMazani)
+             << QString::number(static_cast<int>(s.DruhTestu)) << QString::number(s.DobaTestu)
+             << QString::number(s.ZtrataUhozu);
+    };
+    const QStringList before = source();
+    const auto file = fx->context.programFolder / "velký.txt";
+    std::ofstream(file) << std::string(kMaxTextFileBytes + 1, 'a');
+    fx->files.answers.enqueue(QString::fromStdString(file.string()));
+    child<QAction>(opener)->trigger();
+    auto* dialog = fx->dialogs.last<frmUzivNastaveni>();
+    QVERIFY(source() != before);
+    if (way == "Storno")
+      QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("cmdStorno")), Qt::LeftButton);
+    else if (way == "Esc")
+      QTest::keyClick(field(dialog, "txtDoba"), Qt::Key_Escape);
+    else if (way == "OK")
+      fill(dialog, "3", "10");
+    else
+      dialog->close();
+    QVERIFY(!fx->dialogs.last<frmUzivNastaveni>());
+    QCOMPARE(source(), before);
+    QCOMPARE(fx->messages.said.size(), way == "OK" ? 1 : 0);
+    if (way == "OK") QVERIFY(fx->messages.said[0].text.contains(QStringLiteral("příliš velká")));
   }
 
   void aTextFileStartsAtOnceWithoutTheRules() {
@@ -159,6 +200,13 @@ class TestFrmUzivNastaveni : public MainWindowTest {
     QCOMPARE(fx->state.ZtrataUhozu, 10);
     QVERIFY(box()->isVisible());
     QCOMPARE(window->focusWidget(), box());
+    // F2 starts it again under the same name and title.
+    QApplication::setActiveWindow(window.get());
+    typeText(box(), QStringLiteral("M"));
+    pressKey(box(), Qt::Key_F2);
+    QVERIFY(box()->toPlainText().isEmpty());
+    QCOMPARE(label(QStringLiteral("lblNazev"))->text(), QStringLiteral("Vlastní Text"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - ") + path);
   }
 
   void cancellingTheFileChoiceChangesNothing() {

@@ -109,28 +109,32 @@ class TestReadFiles : public MainWindowTest {
 
   void aTextThatCannotBeStartedLeavesTheRunAsItWas_data() {
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("emptyFile");
+    QTest::addColumn<int>("fileBytes");  // -1: no file
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("title");
     QTest::addColumn<MessageIcon>("icon");
-    QTest::newRow("nothing chosen") << "" << false << "Vyberte písemnost"
+    QTest::newRow("nothing chosen") << "" << -1 << "Vyberte písemnost"
                                     << "Chyba" << MessageIcon::Exclamation;
     QTest::newRow("removed since it was listed")
-        << "Zmizelá" << false << "Písemnost 'Zmizelá' nebyla nalezena nebo ji nelze přečíst."
+        << "Zmizelá" << -1 << "Písemnost 'Zmizelá' nebyla nalezena nebo ji nelze přečíst."
         << "Přerušení" << MessageIcon::Critical;
-    QTest::newRow("empty file") << "Zmizelá" << true
+    QTest::newRow("empty file") << "Zmizelá" << 0
                                 << "Písemnost 'Zmizelá' je prázdná, proto s ní nelze psát test."
                                 << "Přerušení" << MessageIcon::Exclamation;
+    QTest::newRow("over 1 MiB")
+        << "Velká" << int(kMaxTextFileBytes + 1)
+        << "Písemnost 'Velká' je příliš velká (více než 1 MB), proto s ní nelze psát test."
+        << "Přerušení" << MessageIcon::Exclamation;
   }
 
   void aTextThatCannotBeStartedLeavesTheRunAsItWas() {
     QFETCH(QString, entry);
-    QFETCH(bool, emptyFile);
+    QFETCH(int, fileBytes);
     QFETCH(QString, message);
     QFETCH(QString, title);
     QFETCH(MessageIcon, icon);
     startExercise(QStringLiteral("Jaro"), u"Jaro.");
-    if (emptyFile) addExerciseText(entry, u"");
+    if (fileBytes >= 0) addExerciseText(entry, std::u16string(fileBytes, u'a'));
 
     QVERIFY(!window->startExerciseRun(entry));
 
