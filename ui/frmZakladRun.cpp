@@ -256,6 +256,8 @@ void frmZaklad::startFileTest() {
 
 void frmZaklad::showResult() {
   if (result_ && result_->isVisible()) return;  // one result window at a time
+  // Keys still pending from the typing must not change the run being scored.
+  runInputBox()->setEnabled(false);
   auto* window = new frmVysledek(context_, *this);
   result_ = window;
   window->Form_Load();
@@ -284,6 +286,7 @@ void frmZaklad::resultClosed() {
     renderLessonDisplay();
   }
   Vymazat();
+  runInputBox()->setEnabled(true);
   runInputBox()->setFocus();
 }
 

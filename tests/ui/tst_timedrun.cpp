@@ -38,6 +38,19 @@ class TestTimedRun : public MainWindowTest {
     }
   }
 
+  // Closes the open result as the user chose; keys work in it from its
+  // second second on.
+  void closeResult(Back back) {
+    if (back == Back::OkButton) {
+      QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
+    } else if (back == Back::CloseBox) {
+      QVERIFY(result()->close());
+    } else {
+      fx->clock.advance(1.0);
+      QTest::keyClick(result(), Qt::Key_Escape);
+    }
+  }
+
   void startExercise(int minutes = 1) {
     fx->state.DobaTestu = minutes;
     fx->state.ZtrataUhozu = 20;
@@ -115,12 +128,7 @@ class TestTimedRun : public MainWindowTest {
       pressKey(box(), Qt::Key_F5);
       // The gap the alignment found is marked in the typed text.
       QVERIFY(box()->toPlainText().contains(QLatin1Char('_')));
-      if (back == Back::OkButton)
-        QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
-      else if (back == Back::Escape)
-        QTest::keyClick(result(), Qt::Key_Escape);
-      else
-        QVERIFY(result()->close());
+      closeResult(back);
     }
 
     const QString name =
@@ -142,10 +150,51 @@ class TestTimedRun : public MainWindowTest {
     for (int i = 0; i < copies; ++i) held += kTarget + u"\r\n";
     QVERIFY(child<TextHolder>(QStringLiteral("rtbZadani"))->text() == held);
 
-    fx->clock.advance(30);
+    fx->clock.set(QDateTime(QDate(2026, 12, 3), QTime(10, 0, 33)));
     typeText(box(), QStringLiteral("N"));  // the next keystroke starts a run of its own
     QVERIFY(fx->state.TestBezi);
     QCOMPARE(fx->state.CasZahajeni, 36033);
+  }
+
+  void keysTypedOnIntoTheResultAreSwallowedForASecond_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QTime>("end");     // the run ends and its result opens
+    QTest::addColumn<double>("later");  // seconds before the key comes
+    QTest::addColumn<bool>("closes");
+    const QTime end(10, 0, 30);
+    QTest::newRow("Space at once") << int(Qt::Key_Space) << end << 0.0 << false;
+    QTest::newRow("Enter within the second") << int(Qt::Key_Return) << end << 0.9 << false;
+    QTest::newRow("Esc within the second") << int(Qt::Key_Escape) << end << 0.5 << false;
+    QTest::newRow("a letter within the second") << int(Qt::Key_A) << end << 0.5 << false;
+    QTest::newRow("Space after the second") << int(Qt::Key_Space) << end << 1.0 << true;
+    QTest::newRow("Enter after the second") << int(Qt::Key_Return) << end << 1.0 << true;
+    QTest::newRow("Esc after the second, past midnight")
+        << int(Qt::Key_Escape) << QTime(23, 59, 59, 500) << 1.2 << true;
+    QTest::newRow("a letter after the second") << int(Qt::Key_A) << end << 1.0 << false;
+  }
+
+  void keysTypedOnIntoTheResultAreSwallowedForASecond() {
+    QFETCH(int, key);
+    QFETCH(QTime, end);
+    QFETCH(double, later);
+    QFETCH(bool, closes);
+    startExercise();
+    typeText(box(), QStringLiteral("Na kraji"));
+    // A key still pending when the run ends does not join the scored text.
+    QCoreApplication::postEvent(
+        box(), new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
+    fx->clock.set(QDateTime(QDate(2026, 12, 3), end));
+    pressKey(box(), Qt::Key_F5);
+    QCOMPARE(box()->toPlainText(), QStringLiteral("Na kraji"));
+    auto* ok = child<QPushButton>(result(), QStringLiteral("cmdOK"));
+    QApplication::setActiveWindow(result());
+    QCOMPARE(QApplication::focusWidget(), ok);
+    fx->clock.advance(later);
+    QTest::keyClick(ok, Qt::Key(key));
+    // Typing on starts a new run only once the result is closed.
+    typeText(QApplication::focusWidget(), QStringLiteral("N"));
+    QCOMPARE(!result(), closes);
+    QCOMPARE(box()->toPlainText(), closes ? QStringLiteral("N") : QStringLiteral("Na kraji"));
   }
 
   void clockShowsTwoDigitsAndMinutesAndEmptiesTheClipboard() {
