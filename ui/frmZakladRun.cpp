@@ -281,11 +281,14 @@ void frmZaklad::showScoredTexts(const std::u16string& markedCopy,
 }
 
 void frmZaklad::resultClosed() {
-  if (context_.stav.DruhTestu == TestKind::Vyuka) {
+  const bool lesson = context_.stav.DruhTestu == TestKind::Vyuka;
+  if (lesson) {
     showLessonStart(lessonDisplay_, context_.stav.RadkyVyuky, context_.stav.nastaveni.Pismo);
     renderLessonDisplay();
   }
   Vymazat();
+  // The reset shows the exercise box; a lesson keeps only its own.
+  txtVysledek->setVisible(!lesson);
   runInputBox()->setEnabled(true);
   runInputBox()->setFocus();
 }

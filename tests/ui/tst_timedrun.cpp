@@ -261,20 +261,34 @@ class TestTimedRun : public MainWindowTest {
              (QStringList{"80", "-34 %", "25", "400 %"}));
   }
 
+  void lessonRunEndsAfterItsLastLineCountingEveryError_data() {
+    QTest::addColumn<Back>("back");
+    QTest::newRow("result closed with OK") << Back::OkButton;
+    QTest::newRow("result closed with Esc") << Back::Escape;
+    QTest::newRow("result closed with its close box") << Back::CloseBox;
+    QTest::newRow("F2 before the end") << Back::F2;
+  }
+
   void lessonRunEndsAfterItsLastLineCountingEveryError() {
+    QFETCH(Back, back);
     window->startLessonRun(QStringLiteral("Lekce 1"), {u"", u"ab ", u"cd"}, LessonKind::Lesson);
     typeText(lessonBox(), QStringLiteral("xy "));  // two adjacent errors
     QVERIFY(!result());
     QCOMPARE(text(QStringLiteral("lblRadek(0)")), QStringLiteral("cd"));
-    fx->clock.advance(6);
-    typeText(lessonBox(), QStringLiteral("cd"));  // a last line without a blank ends at its end
-    QVERIFY(result());
-    QCOMPARE(running(), QStringList{"tmrCasik"});
-    QCOMPARE(resultValue("lblPocetChyb"), QStringLiteral("2"));
-    // "xy \r\ncd\r\n": nine characters, and blanks and line breaks are shifted.
-    QCOMPARE(resultValue("lblHrubeUhozy"), QStringLiteral("14"));
-    QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
+    if (back == Back::F2) {
+      pressKey(lessonBox(), Qt::Key_F2);
+    } else {
+      fx->clock.advance(6);
+      typeText(lessonBox(), QStringLiteral("cd"));  // a last line without a blank ends at its end
+      QVERIFY(result());
+      QCOMPARE(running(), QStringList{"tmrCasik"});
+      QCOMPARE(resultValue("lblPocetChyb"), QStringLiteral("2"));
+      // "xy \r\ncd\r\n": nine characters, and blanks and line breaks are shifted.
+      QCOMPARE(resultValue("lblHrubeUhozy"), QStringLiteral("14"));
+      closeResult(back);
+    }
     QCOMPARE(texts({"lblRadek(0)", "lblRadek(2)"}), (QStringList{"ab ", "cd"}));
+    QVERIFY(lessonBox()->isVisible() && !box()->isVisible());  // only the lesson's own box
     QCOMPARE(QApplication::focusWidget(), lessonBox());
     QVERIFY(fx->state.NapsanyText.empty());
   }
