@@ -59,6 +59,16 @@ bool TypingBox::event(QEvent* event) {
 }
 
 void TypingBox::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::InsertLineSeparator)) {
+    // Shift+Enter would insert a soft line break, one character where every
+    // line break counts as CR LF: it is an ordinary Enter here.
+    QKeyEvent enter(event->type(), Qt::Key_Return, event->modifiers() & Qt::KeypadModifier,
+                    event->nativeScanCode(), event->nativeVirtualKey(), event->nativeModifiers(),
+                    QStringLiteral("\r"), event->isAutoRepeat(), event->count());
+    keyPressEvent(&enter);
+    event->setAccepted(enter.isAccepted());
+    return;
+  }
   if (keyDownHandler_ && keyDownHandler_(event)) return;
   if (!deleting()) {
     if (removesText(event)) {
