@@ -171,6 +171,11 @@ class TestFrmZaklad : public MainWindowTest {
     replacing.setCommitString(QStringLiteral("ř"), -2, 2);
     QApplication::sendEvent(box(), &replacing);
     QCOMPARE(box()->toPlainText(), typed + QStringLiteral("ř"));
+
+    // F2 starts afresh: what was typed before it never comes back.
+    pressKey(box(), Qt::Key_F2);
+    typeText(box(), QStringLiteral("P"));
+    QCOMPARE(box()->toPlainText(), QStringLiteral("P"));
   }
 
   void onlyTypingPutsTextIntoTheBoxes_data() {
@@ -287,6 +292,7 @@ class TestFrmZaklad : public MainWindowTest {
     auto* list = child<QListWidget>(QStringLiteral("lstSeznamChyb"));
     const int shapeStart = shape->x();
     typeText(lessonBox(), QStringLiteral("axx"));  // right, wrong for "s", wrong blank
+    pressKey(lessonBox(), Qt::Key_Return);         // inside a line: no error, no change
     QCOMPARE(label("lblRadek(1)")->text(), QStringLiteral(" xx"));
     QVERIFY(lessonBox()->toPlainText().isEmpty());
     QCOMPARE(shape->x(), shapeStart + 3 * 8);  // one 120-twip cell per keystroke
