@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/clockmath.h"
 #include "core/scoring.h"
 #include "ui/application.h"
 #include "ui/centring.h"
@@ -68,6 +69,30 @@ frmVysledek::frmVysledek(AppContext& context, frmZaklad& zaklad)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(cmdOK, 0, Qt::AlignRight);
+  // Watches the keys of every child as well, those added later included.
+  qApp->installEventFilter(this);
+}
+
+void frmVysledek::showEvent(QShowEvent* event) {
+  if (!openedAt_) openedAt_ = context_.clock.secondsSinceMidnight();
+  QDialog::showEvent(event);
+}
+
+bool frmVysledek::swallowsKey(const QObject* receiver, const QEvent* event) const {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
+    return false;
+  const auto* widget = qobject_cast<const QWidget*>(receiver);
+  if (!widget || (widget != this && !isAncestorOf(widget))) return false;
+  return !openedAt_ ||
+         secondsSince(context_.clock.secondsSinceMidnight(), *openedAt_) < kKeyGuardSeconds;
+}
+
+bool frmVysledek::eventFilter(QObject* watched, QEvent* event) {
+  if (!swallowsKey(watched, event)) return QDialog::eventFilter(watched, event);
+  // Accepted, a key goes no further: not to a parent, not to a shortcut.
+  event->accept();
+  return true;
 }
 
 void frmVysledek::Form_Load() {

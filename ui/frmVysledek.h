@@ -4,6 +4,7 @@
 // is closed, the main window's run is reset for the same text.
 
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -25,7 +26,18 @@ class frmVysledek : public QDialog {
   // OK, Esc and the close box all end here.
   void done(int result) override;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // The typist may still be typing when a run ends. Keys reaching this
+  // window in its first second are swallowed, so that none of them presses
+  // OK or closes the window and throws the result away; the mouse and the
+  // close box work at once.
+  static constexpr double kKeyGuardSeconds = 1.0;
+  bool swallowsKey(const QObject* receiver, const QEvent* event) const;
+
   void cmdOK_Click();
   // What every way of closing does, once.
   void unload();
@@ -33,6 +45,7 @@ class frmVysledek : public QDialog {
   AppContext& context_;
   frmZaklad& zaklad_;
   bool unloaded_ = false;
+  std::optional<double> openedAt_;  // seconds since midnight
 
   QLabel* lblHrubeUhozy = nullptr;
   QLabel* lblPocetChyb = nullptr;

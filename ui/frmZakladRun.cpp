@@ -267,6 +267,8 @@ bool frmZaklad::startFileTest() {
 
 void frmZaklad::showResult() {
   if (result_ && result_->isVisible()) return;  // one result window at a time
+  // Keys still pending from the typing must not change the run being scored.
+  runInputBox()->setEnabled(false);
   auto* window = new frmVysledek(context_, *this);
   result_ = window;
   window->Form_Load();
@@ -290,11 +292,15 @@ void frmZaklad::showScoredTexts(const std::u16string& markedCopy,
 }
 
 void frmZaklad::resultClosed() {
-  if (context_.stav.DruhTestu == TestKind::Vyuka) {
+  const bool lesson = context_.stav.DruhTestu == TestKind::Vyuka;
+  if (lesson) {
     showLessonStart(lessonDisplay_, context_.stav.RadkyVyuky, context_.stav.nastaveni.Pismo);
     renderLessonDisplay();
   }
   Vymazat();
+  // The reset shows the exercise box; a lesson keeps only its own.
+  txtVysledek->setVisible(!lesson);
+  runInputBox()->setEnabled(true);
   runInputBox()->setFocus();
 }
 

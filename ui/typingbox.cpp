@@ -1,7 +1,6 @@
 #include "ui/typingbox.h"
 
 #include <QContextMenuEvent>
-#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -26,7 +25,6 @@ int TypingBox::coreLength() const {
 bool TypingBox::removesText(QKeyEvent* event) const {
   static const QKeySequence::StandardKey kRemoving[] = {
       QKeySequence::Cut,
-      QKeySequence::Paste,
       QKeySequence::Undo,
       QKeySequence::Redo,
       QKeySequence::Delete,
@@ -48,7 +46,34 @@ void TypingBox::dropSelectionAtEnd() {
   setTextCursor(cursor);
 }
 
+bool TypingBox::event(QEvent* event) {
+  // Left unclaimed, the paste keys reach the menu item that has them as its
+  // shortcut; the box would only refuse them.
+  if (event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+    event->ignore();
+    return true;
+  }
+  return QPlainTextEdit::event(event);
+}
+
 void TypingBox::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::InsertLineSeparator)) {
+    // Shift+Enter would insert a soft line break, one character where every
+    // line break counts as CR LF: it is an ordinary Enter here.
+    QKeyEvent enter(event->type(), Qt::Key_Return, event->modifiers() & Qt::KeypadModifier,
+                    event->nativeScanCode(), event->nativeVirtualKey(), event->nativeModifiers(),
+                    QStringLiteral("\r"), event->isAutoRepeat(), event->count());
+    keyPressEvent(&enter);
+    event->setAccepted(enter.isAccepted());
+    return;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    // Nothing is pasted, and the clipboard is not even read: while a run is
+    // timed the clock empties it many times a second.
+    event->accept();
+    return;
+  }
   if (keyDownHandler_ && keyDownHandler_(event)) return;
   if (!deleting()) {
     if (removesText(event)) {
@@ -80,22 +105,11 @@ void TypingBox::inputMethodEvent(QInputMethodEvent* event) {
   QPlainTextEdit::inputMethodEvent(event);
 }
 
-bool TypingBox::canInsertFromMimeData(const QMimeData* source) const {
-  return deleting() && QPlainTextEdit::canInsertFromMimeData(source);
-}
+// Pasting, the middle button's selection and dropping all end here: the
+// box takes no text that was not typed into it.
+bool TypingBox::canInsertFromMimeData(const QMimeData*) const { return false; }
 
-void TypingBox::insertFromMimeData(const QMimeData* source) {
-  if (!deleting()) return;
-  QPlainTextEdit::insertFromMimeData(source);
-}
-
-void TypingBox::dropEvent(QDropEvent* event) {
-  if (!deleting()) {
-    event->ignore();
-    return;
-  }
-  QPlainTextEdit::dropEvent(event);
-}
+void TypingBox::insertFromMimeData(const QMimeData*) {}
 
 void TypingBox::contextMenuEvent(QContextMenuEvent* event) {
   // The menu offers cut, paste, delete and undo; a typing test needs none.

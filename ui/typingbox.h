@@ -1,7 +1,8 @@
 #pragma once
 // The input box of a run. Its text changes are the keystrokes that count, so
 // letters composed with dead keys (input-method commits) count like any
-// other. Where deleting is not allowed, no edit may remove typed text.
+// other. It takes text from typing only: nothing can be pasted or dropped
+// into it. Where deleting is not allowed, no edit may remove typed text.
 
 #include <QPlainTextEdit>
 #include <functional>
@@ -14,7 +15,7 @@ class TypingBox : public QPlainTextEdit {
   explicit TypingBox(QWidget* parent = nullptr);
 
   // Asked on every edit; when it answers false, Backspace, Delete, cut,
-  // paste, undo, typing over a selection and dropping text are refused.
+  // undo and typing over a selection are refused.
   void setDeletingAllowed(std::function<bool()> allowed) { deletingAllowed_ = std::move(allowed); }
 
   // Runs before the box handles a key; returns true when it took the key.
@@ -38,13 +39,13 @@ class TypingBox : public QPlainTextEdit {
   void lostFocus(Qt::FocusReason reason);
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
   void focusOutEvent(QFocusEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
 
  private:
   bool deleting() const { return !deletingAllowed_ || deletingAllowed_(); }

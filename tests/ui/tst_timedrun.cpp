@@ -38,6 +38,19 @@ class TestTimedRun : public MainWindowTest {
     }
   }
 
+  // Closes the open result as the user chose; keys work in it from its
+  // second second on.
+  void closeResult(Back back) {
+    if (back == Back::OkButton) {
+      QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
+    } else if (back == Back::CloseBox) {
+      QVERIFY(result()->close());
+    } else {
+      fx->clock.advance(1.0);
+      QTest::keyClick(result(), Qt::Key_Escape);
+    }
+  }
+
   void startExercise(int minutes = 1) {
     fx->state.DobaTestu = minutes;
     fx->state.ZtrataUhozu = 20;
@@ -115,12 +128,7 @@ class TestTimedRun : public MainWindowTest {
       pressKey(box(), Qt::Key_F5);
       // The gap the alignment found is marked in the typed text.
       QVERIFY(box()->toPlainText().contains(QLatin1Char('_')));
-      if (back == Back::OkButton)
-        QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
-      else if (back == Back::Escape)
-        QTest::keyClick(result(), Qt::Key_Escape);
-      else
-        QVERIFY(result()->close());
+      closeResult(back);
     }
 
     const QString name =
@@ -142,10 +150,43 @@ class TestTimedRun : public MainWindowTest {
     for (int i = 0; i < copies; ++i) held += kTarget + u"\r\n";
     QVERIFY(child<TextHolder>(QStringLiteral("rtbZadani"))->text() == held);
 
-    fx->clock.advance(30);
+    fx->clock.set(QDateTime(QDate(2026, 12, 3), QTime(10, 0, 33)));
     typeText(box(), QStringLiteral("N"));  // the next keystroke starts a run of its own
     QVERIFY(fx->state.TestBezi);
     QCOMPARE(fx->state.CasZahajeni, 36033);
+  }
+
+  void keysTypedOnIntoTheResultAreSwallowedForASecond_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<double>("later");  // seconds after the result opened
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Space at once") << int(Qt::Key_Space) << 0.0 << false;
+    QTest::newRow("Enter within the second") << int(Qt::Key_Return) << 0.9 << false;
+    QTest::newRow("Esc within the second") << int(Qt::Key_Escape) << 0.5 << false;
+    QTest::newRow("a letter within the second") << int(Qt::Key_A) << 0.5 << false;
+    QTest::newRow("Space after the second") << int(Qt::Key_Space) << 1.0 << true;
+    QTest::newRow("Enter after the second") << int(Qt::Key_Return) << 1.0 << true;
+    QTest::newRow("Esc after the second") << int(Qt::Key_Escape) << 1.2 << true;
+    QTest::newRow("a letter after the second") << int(Qt::Key_A) << 1.0 << false;
+  }
+
+  void keysTypedOnIntoTheResultAreSwallowedForASecond() {
+    QFETCH(int, key);
+    QFETCH(double, later);
+    QFETCH(bool, closes);
+    startExercise();
+    typeText(box(), QStringLiteral("Na kraji"));
+    // A key still pending when the run ends does not join the scored text.
+    QCoreApplication::postEvent(
+        box(), new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
+    fx->clock.set(QDateTime(QDate(2026, 12, 3), QTime(23, 59, 59, 500)));  // the second wraps
+    pressKey(box(), Qt::Key_F5);
+    QCOMPARE(box()->toPlainText(), QStringLiteral("Na kraji"));
+    QApplication::setActiveWindow(result());
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(result(), QStringLiteral("cmdOK")));
+    fx->clock.advance(later);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(!result(), closes);
   }
 
   void clockShowsTwoDigitsAndMinutesAndEmptiesTheClipboard() {
@@ -212,20 +253,34 @@ class TestTimedRun : public MainWindowTest {
              (QStringList{"80", "-34 %", "25", "400 %"}));
   }
 
+  void lessonRunEndsAfterItsLastLineCountingEveryError_data() {
+    QTest::addColumn<Back>("back");
+    QTest::newRow("result closed with OK") << Back::OkButton;
+    QTest::newRow("result closed with Esc") << Back::Escape;
+    QTest::newRow("result closed with its close box") << Back::CloseBox;
+    QTest::newRow("F2 before the end") << Back::F2;
+  }
+
   void lessonRunEndsAfterItsLastLineCountingEveryError() {
+    QFETCH(Back, back);
     window->startLessonRun(QStringLiteral("Lekce 1"), {u"", u"ab ", u"cd"}, LessonKind::Lesson);
     typeText(lessonBox(), QStringLiteral("xy "));  // two adjacent errors
     QVERIFY(!result());
     QCOMPARE(text(QStringLiteral("lblRadek(0)")), QStringLiteral("cd"));
-    fx->clock.advance(6);
-    typeText(lessonBox(), QStringLiteral("cd"));  // a last line without a blank ends at its end
-    QVERIFY(result());
-    QCOMPARE(running(), QStringList{"tmrCasik"});
-    QCOMPARE(resultValue("lblPocetChyb"), QStringLiteral("2"));
-    // "xy \r\ncd\r\n": nine characters, and blanks and line breaks are shifted.
-    QCOMPARE(resultValue("lblHrubeUhozy"), QStringLiteral("14"));
-    QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
+    if (back == Back::F2) {
+      pressKey(lessonBox(), Qt::Key_F2);
+    } else {
+      fx->clock.advance(6);
+      typeText(lessonBox(), QStringLiteral("cd"));  // a last line without a blank ends at its end
+      QVERIFY(result());
+      QCOMPARE(running(), QStringList{"tmrCasik"});
+      QCOMPARE(resultValue("lblPocetChyb"), QStringLiteral("2"));
+      // "xy \r\ncd\r\n": nine characters, and blanks and line breaks are shifted.
+      QCOMPARE(resultValue("lblHrubeUhozy"), QStringLiteral("14"));
+      closeResult(back);
+    }
     QCOMPARE(texts({"lblRadek(0)", "lblRadek(2)"}), (QStringList{"ab ", "cd"}));
+    QVERIFY(lessonBox()->isVisible() && !box()->isVisible());  // only the lesson's own box
     QCOMPARE(QApplication::focusWidget(), lessonBox());
     QVERIFY(fx->state.NapsanyText.empty());
   }
