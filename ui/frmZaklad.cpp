@@ -150,7 +150,12 @@ void frmZaklad::applyOptions() {
   applyFontSize();
 }
 
-frmZaklad::~frmZaklad() = default;
+frmZaklad::~frmZaklad() {
+  // The children outlive this class's part of the object: the base class
+  // deletes them, and on the way the lesson box loses the focus. Nothing they
+  // signal may reach this window's handlers once its own destructor has run.
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
 
 void frmZaklad::buildInfoPanel(QWidget* panel) {
   auto* grid = new QGridLayout(panel);
