@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/sharedstate.h"
+#include "tests/core/alignmentguard.h"
 
 namespace tymba {
 namespace {
@@ -39,7 +40,7 @@ struct Row {
 void expectRows(const std::vector<Row>& rows) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    EXPECT_EQ(entriesOf(alignTexts(row.target, row.typed)), row.expected);
+    EXPECT_EQ(entriesOf(alignGuarded(row.target, row.typed)), row.expected);
   }
 }
 
@@ -217,17 +218,21 @@ TEST(Alignment, BadInput) {
 
 TEST(Alignment, ProcessesEventsWhileAligning) {
   int calls = 0;
+  const std::u16string target = u"Příliš žluťoučký kůň úpěl";
+  const std::u16string typed = u"Příliš žluťoXučký kůň";
   const AlignmentErrors withEvents =
-      alignTexts(u"Příliš žluťoučký kůň úpěl", u"Příliš žluťoXučký kůň", [&] { ++calls; });
+      alignTexts(target, typed, alignmentPassGuard(target, typed, [&] { ++calls; }));
   EXPECT_GT(calls, 0);
   EXPECT_EQ(entriesOf(withEvents), (std::vector<Entry>{{13, u"X"}}));
 }
 
 TEST(Alignment, OpravaFillsTheSharedErrorList) {
   SharedState state;
-  Oprava(state, kPangram, u"");
+  Oprava(state, kPangram, u"", alignmentPassGuard(kPangram, u""));
   EXPECT_EQ(state.PocetChyb, 0);
-  Oprava(state, u"Příliš žluťoučký kůň", u"Přílši žluťučký kůň");
+  const std::u16string target = u"Příliš žluťoučký kůň";
+  const std::u16string typed = u"Přílši žluťučký kůň";
+  Oprava(state, target, typed, alignmentPassGuard(target, typed));
   EXPECT_EQ(state.PocetChyb, 3);
   EXPECT_EQ(state.PoziceChyb, (std::vector<int>{5, 6, 12}));
   EXPECT_EQ(state.ZnakyChyb, (std::vector<std::u16string>{u"š", u"i", u" "}));
