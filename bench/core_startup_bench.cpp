@@ -35,8 +35,8 @@ void BM_StartupLoadFullSettingsFile(benchmark::State& bench) {
   state.ZvukPripraven = true;
   for (auto _ : bench) {
     tymba::IniSettingsStore store(file);
-    const std::vector<std::string> applied = tymba::loadOptionsAtStartup(store, state, folder);
-    benchmark::DoNotOptimize(applied.data());
+    const tymba::OptionsLoad load = tymba::loadOptionsAtStartup(store, state, folder);
+    benchmark::DoNotOptimize(load.applied.data());
   }
 
   std::error_code ignored;

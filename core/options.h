@@ -18,14 +18,12 @@ namespace detail {
 consteval int integerDefault(std::string_view key) {
   const OptionEntry& option = optionEntry(key);
   if (option.kind != OptionKind::Integer) throw std::logic_error("not an integer option");
-  int value = 0;
-  for (const char digit : option.firstRunValue) value = value * 10 + (digit - '0');
-  return value;
+  return digitsValue(option.firstRunValue);
 }
 
 consteval std::string_view textDefault(std::string_view key) {
   const OptionEntry& option = optionEntry(key);
-  if (option.kind != OptionKind::Text && option.kind != OptionKind::Colour) {
+  if (option.kind == OptionKind::Marker || option.kind == OptionKind::Integer) {
     throw std::logic_error("not a text option");
   }
   if (option.underProgramFolder) throw std::logic_error("known only at run time");

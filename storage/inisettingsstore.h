@@ -1,37 +1,37 @@
 #pragma once
 // The settings store as one UTF-8 INI file per user (the format is described
-// in docs/formats.md). The parsed file is kept in memory and read again
-// whenever the file on disk has changed, so that several stores on the same
-// file see each other's writes. Every write replaces the whole file through a
-// temporary file and a rename; the file stays private because it holds the
-// identities' passwords.
+// in docs/formats.md). The parsed file is kept in memory, with what it has
+// written, and read again whenever the file on disk has changed, so that
+// several stores on the same file see each other's writes. Every write
+// replaces the whole file through a temporary file and a rename; the file
+// stays private because it holds the identities' passwords.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "storage/settingsstore.h"
+#include "storage/settingstext.h"
+#include "storage/textfile.h"
 
 namespace tymba {
 
-// One section of the file with its pairs in store order.
-struct SettingsSection {
-  std::string name;
-  std::vector<SettingPair> pairs;
-};
-
-// The sections of a settings file's bytes, in file order. Never fails: what
-// cannot be read as a header or a pair is skipped.
-std::vector<SettingsSection> parseSettingsText(std::string_view bytes);
-// The bytes of a settings file holding sections; parseSettingsText gives them back.
-std::string formatSettingsText(const std::vector<SettingsSection>& sections);
+// A settings file larger than this is not read (nor ever written over).
+inline constexpr std::uintmax_t kMaxSettingsFileBytes = std::uintmax_t{16} << 20;
+// A temporary file of a rewrite this old belongs to a write that was killed:
+// a write in progress finishes within a fraction of a second.
+inline constexpr std::chrono::seconds kStaleTemporaryFileAge{60};
 
 class IniSettingsStore final : public SettingsStore {
  public:
-  // Neither reads nor creates anything yet: the file is read on first use and
-  // created, with its missing folders, by the first write.
+  // Reads nothing and creates nothing yet: the file is read on first use and
+  // created, with its missing folders, by the first write. Removes the
+  // temporary files that killed rewrites of the file left beside it, once they
+  // are kStaleTemporaryFileAge old.
   explicit IniSettingsStore(std::filesystem::path file);
 
   // $XDG_CONFIG_HOME/Tymba/Tymba.ini, or ~/.config/Tymba/Tymba.ini.
@@ -50,38 +50,32 @@ class IniSettingsStore final : public SettingsStore {
   void writeAll(std::string_view section, const std::vector<SettingPair>& pairs) override;
   std::vector<SettingPair> readSection(std::string_view section) const override;
   void remove(std::string_view section, std::string_view key) override;
+  bool readable() const override;
+  // A file that is not text (a NUL byte, bytes that are not UTF-8) is moved to
+  // "<file>.poskozeny" (then ".poskozeny2", ... while that exists) when it is
+  // read, and the store starts afresh.
+  std::filesystem::path setAside() const override { return setAside_; }
 
  private:
-  // What tells one version of the file from another without reading it.
-  // The inode changes with every rename, so two writes within one tick of the
-  // file system's clock that leave the size alone are still told apart; the
-  // change time moves with the mode too.
-  struct FileStamp {
-    bool exists = false;
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    std::int64_t size = 0;
-    std::int64_t modifiedNs = 0;
-    std::int64_t changedNs = 0;
-    bool operator==(const FileStamp&) const = default;
-  };
-
-  // Reads the file again unless the stamp shows it unchanged since the last
+  // Reads the file again unless its stamp shows it unchanged since the last
   // reading. A file that cannot be read leaves no sections and is tried again
   // next time.
   void refresh() const;
+  // Moves the file that was read as bytes aside, unless it has changed since.
+  void moveAside(const FileStamp& read) const;
   // refresh(), and throws SettingsError when the file could not be read, so
   // that a write never replaces content it has not seen.
-  const std::vector<SettingsSection>& sectionsForChange();
-  // Writes sections as the whole file and reads it back. Throws SettingsError,
+  const SettingsSections& sectionsForChange();
+  // Writes sections as the whole file and keeps them. Throws SettingsError,
   // leaving the file and the store as they were.
-  void commit(const std::vector<SettingsSection>& sections);
+  void commit(SettingsSections sections);
 
   std::filesystem::path file_;
-  mutable std::vector<SettingsSection> sections_;
-  mutable FileStamp stamp_;
+  mutable SettingsSections sections_;
+  mutable std::optional<FileStamp> stamp_;  // nothing while there is no file
   mutable bool loaded_ = false;
   mutable std::string readError_;  // empty when the last reading succeeded
+  mutable std::filesystem::path setAside_;
 };
 
 }  // namespace tymba

@@ -1,5 +1,6 @@
 #include "storage/optionsstartup.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -43,24 +44,33 @@ std::optional<int> parseOptionInteger(std::string_view text) {
   return negative ? -magnitude : magnitude;
 }
 
-const OptionEntry* findStoredKey(std::string_view storedKey) {
-  for (const OptionEntry& option : kOptionTable) {
-    if (sameNameIgnoringCase(option.key, storedKey)) return &option;
-  }
-  return nullptr;
+// The table's keys in folded form, in table order.
+std::vector<std::string> foldedTableKeys() {
+  std::vector<std::string> keys;
+  for (const OptionEntry& option : kOptionTable) keys.push_back(foldedName(option.key));
+  return keys;
+}
+
+const OptionEntry* findStoredKey(const std::vector<std::string>& tableKeys,
+                                 std::string_view storedKey) {
+  const auto found = std::find(tableKeys.begin(), tableKeys.end(), foldedName(storedKey));
+  return found != tableKeys.end()
+             ? &kOptionTable[static_cast<std::size_t>(found - tableKeys.begin())]
+             : nullptr;
 }
 
 // False, leaving the variable as it was, when the text is not in the
-// option's form.
+// option's form or range.
 bool setOption(Nastaveni& options, const OptionEntry& option, std::string_view text) {
   if (option.kind == OptionKind::Marker) return false;
   const OptionField& field = optionField(option.key);
   if (option.kind == OptionKind::Integer) {
     const std::optional<int> value = parseOptionInteger(text);
-    if (!value) return false;
+    if (!value || !isAllowed(option.allowed, *value)) return false;
     options.*field.integer = *value;
     return true;
   }
+  if (option.kind == OptionKind::Switch && !isSwitchValue(text)) return false;
   if (option.kind == OptionKind::Colour && !parseColour(text)) return false;
   options.*field.text = text;
   return true;
@@ -72,43 +82,62 @@ bool isMissing(const Nastaveni& options, const OptionField& field) {
 
 }  // namespace
 
-std::vector<std::string> loadOptionsAtStartup(SettingsStore& store, SharedState& state,
-                                              const std::filesystem::path& programFolder) {
+OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
+                                 const std::filesystem::path& programFolder) {
+  OptionsLoad result;
+  // Asked first: the first reading is what moves unusable settings aside.
+  result.unreadable = !store.readable();
+  result.setAside = store.setAside();
+  const auto tryWrite = [&](const auto& write) {
+    try {
+      write();
+      return true;
+    } catch (const SettingsError& error) {
+      if (result.writeError.empty()) result.writeError = error.what();
+      return false;
+    }
+  };
+
   if (store.read(kIdentitiesSection, kMainIdentity, "").empty()) {
-    store.write(kIdentitiesSection, kMainIdentity, "");
+    tryWrite([&] { store.write(kIdentitiesSection, kMainIdentity, ""); });
   }
   state.AktualniUzivatel = u"Hlavni";
 
+  std::vector<SettingPair> stored;
   if (store.read(kOptionsSection, optionEntry("Stav").key, "").empty()) {
     std::vector<SettingPair> defaults;
     for (const OptionEntry& option : kOptionTable)
       defaults.push_back({std::string(option.key), firstRunValue(option, programFolder)});
-    store.writeAll(kOptionsSection, defaults);
+    // Unwritten, they hold for this run as if they had been written.
+    if (!tryWrite([&] { store.writeAll(kOptionsSection, defaults); })) stored = std::move(defaults);
     // The first-run check of the sound files goes here, with the sound cues.
   }
+  if (stored.empty()) stored = store.readSection(kOptionsSection);
 
   // Blank, not the defaults: the fill step below must see what is missing.
   Nastaveni options = blankNastaveni();
-  std::vector<std::string> applied;
-  for (const SettingPair& pair : store.readSection(kOptionsSection)) {
-    const OptionEntry* option = findStoredKey(pair.key);
+  const std::vector<std::string> tableKeys = foldedTableKeys();
+  for (const SettingPair& pair : stored) {
+    const OptionEntry* option = findStoredKey(tableKeys, pair.key);
     if (option == nullptr) continue;
     // Without sound there is no click to choose, so Klik stays 0.
     if (option->key == "Klik" && !state.ZvukPripraven) continue;
-    if (setOption(options, *option, pair.value)) applied.emplace_back(option->key);
+    if (setOption(options, *option, pair.value)) result.applied.emplace_back(option->key);
   }
 
+  std::vector<SettingPair> filled;
   for (const std::string_view key : kFillOrder) {
     const OptionEntry& option = optionEntry(key);
     if (!isMissing(options, optionField(key))) continue;
-    const std::string value = firstRunValue(option, programFolder);
-    store.write(kOptionsSection, option.key, value);
+    std::string value = firstRunValue(option, programFolder);
     setOption(options, option, value);
-    applied.emplace_back(option.key);
+    filled.push_back({std::string(option.key), std::move(value)});
+    result.applied.emplace_back(option.key);
   }
+  if (!filled.empty()) tryWrite([&] { store.writeAll(kOptionsSection, filled); });
 
   state.nastaveni = std::move(options);
-  return applied;
+  return result;
 }
 
 }  // namespace tymba

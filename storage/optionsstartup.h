@@ -12,22 +12,42 @@
 
 namespace tymba {
 
+// What the start made of the stored settings, for the window to apply and to
+// tell the user.
+struct OptionsLoad {
+  // The keys set by reading and filling, in order and spelt as in the table,
+  // so the window can apply the ones it shows; a key may come twice, when its
+  // stored text was empty and the fill step replaced it.
+  std::vector<std::string> applied;
+  // Why the first write that failed failed; empty when every write was made.
+  // The load is finished in memory all the same.
+  std::string writeError;
+  // The stored settings exist but cannot be read: every option has its
+  // first-run value, and nothing was written over them.
+  bool unreadable = false;
+  // Where stored settings that were not text were moved before the start
+  // began afresh; empty when none were.
+  std::filesystem::path setAside;
+};
+
 // In this order:
 // 1. "Uzivatele"/"Hlavni" is written as "" unless it holds a non-empty value,
 //    and AktualniUzivatel becomes "Hlavni".
 // 2. Without a "Moznosti"/"Stav" value (the first run) every key of the
-//    options table is written with its first-run value, in table order.
+//    options table is written with its first-run value, in table order, as
+//    one change.
 // 3. state.nastaveni is blanked (0, empty text) and the "Moznosti" pairs are
-//    read into it in store order, keys matched ignoring case. A value not in
-//    its option's form (not a 16-bit decimal number, blanks around it
-//    allowed; a colour parseColour rejects) counts as missing. "Klik" is
-//    taken only while ZvukPripraven.
+//    read into it in store order, keys matched ignoring case; after a first
+//    run that could not be written, the first-run values are read instead.
+//    A value not in its option's form or range (an integer outside the
+//    option's range, blanks around it allowed; a switch other than "1" or
+//    "0"; a colour parseColour rejects) counts as missing. "Klik" is taken
+//    only while ZvukPripraven.
 // 4. Each option of the fill order still at 0 or empty text gets its
-//    first-run value, written to the store as well.
-// Returns the keys set in steps 3 and 4, in order and spelt as in the table,
-// so the window can apply the ones it shows; a key may come twice, when its
-// stored value was 0 and the fill step replaced it. Throws SettingsError.
-std::vector<std::string> loadOptionsAtStartup(SettingsStore& store, SharedState& state,
-                                              const std::filesystem::path& programFolder);
+//    first-run value, and all of them are written to the store as one change.
+// A write that fails (SettingsError) changes nothing in memory: it is
+// reported in writeError, and the load goes on.
+OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
+                                 const std::filesystem::path& programFolder);
 
 }  // namespace tymba

@@ -14,29 +14,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The name in upper case, or nothing when it is not valid UTF-8 (decoding
-// such a name would turn different bytes into the same replacement character).
-std::optional<std::u16string> caseKey(std::string_view utf8Name) {
-  std::u16string text = fromUtf8(utf8Name);
-  if (toUtf8(text) != utf8Name) return std::nullopt;
-  for (char16_t& c : text) c = toUpperCp1250(c);
-  return text;
-}
-
-// Compares many names against one, decoding that one only once.
+// Compares many names against one, folding that one only once.
 class NameMatcher {
  public:
-  explicit NameMatcher(std::string_view name) : name_(name), key_(caseKey(name)) {}
-
-  bool matches(std::string_view other) const {
-    if (!key_) return other == name_;
-    const auto otherKey = caseKey(other);
-    return otherKey && *otherKey == *key_;
-  }
+  explicit NameMatcher(std::string_view name) : key_(foldedName(name)) {}
+  bool matches(std::string_view other) const { return foldedName(other) == key_; }
 
  private:
-  std::string_view name_;
-  std::optional<std::u16string> key_;
+  std::string key_;
 };
 
 std::vector<std::string_view> components(std::string_view windowsStyle) {
@@ -71,7 +56,25 @@ std::optional<fs::path> findEntry(const fs::path& folder, std::string_view name)
 }  // namespace
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return NameMatcher(a).matches(b);
+  return foldedName(a) == foldedName(b);
+}
+
+// The upper case of valid UTF-8 is valid UTF-8 again, so it never equals the
+// bytes of a name that is not.
+std::string foldedName(std::string_view name) {
+  const bool ascii = std::all_of(name.begin(), name.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) {
+    std::string folded(name);
+    for (char& c : folded) c = static_cast<char>(toUpperCp1250(static_cast<char16_t>(c)));
+    return folded;
+  }
+  // Decoding a name that is not valid UTF-8 would turn different bytes into
+  // the same replacement character.
+  std::u16string text = fromUtf8(name);
+  if (toUtf8(text) != name) return std::string(name);
+  for (char16_t& c : text) c = toUpperCp1250(c);
+  return toUtf8(text);
 }
 
 fs::path resolvePath(const fs::path& base, std::string_view windowsStyleRelative) {

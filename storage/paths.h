@@ -15,6 +15,10 @@ namespace tymba {
 // Windows-1250 repertoire (so "Č" matches "č"). A name that is not valid
 // UTF-8 matches only itself, byte for byte.
 bool sameNameIgnoringCase(std::string_view a, std::string_view b);
+// The one form of every name that sameNameIgnoringCase takes for this one, so
+// that names can be looked up by it: upper case within Windows-1250 for valid
+// UTF-8, the bytes as they are otherwise.
+std::string foldedName(std::string_view name);
 
 // Joins windowsStyleRelative (separators "\" or "/"; empty components, such as
 // leading, trailing or doubled separators, are skipped) onto base. Each

@@ -40,6 +40,13 @@ class SettingsStore {
   virtual std::vector<SettingPair> readSection(std::string_view section) const = 0;
   // Removes the key if present. Throws SettingsError.
   virtual void remove(std::string_view section, std::string_view key) = 0;
+  // False when stored settings exist but cannot be read (a folder or a FIFO
+  // in their place, no permission): reads then give nothing, and every write
+  // fails so that nothing replaces what could not be read.
+  virtual bool readable() const { return true; }
+  // Where stored settings that could not be used were moved, so that the user
+  // can be told; empty when none were.
+  virtual std::filesystem::path setAside() const { return {}; }
 };
 
 }  // namespace tymba

@@ -77,21 +77,17 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
-std::string readAllBytes(const fs::path& file) {
-  Descriptor fd(openFile(file, O_RDONLY));
-  if (!fd.isOpen()) fail("cannot open for reading", file);
-  std::string bytes;
-  char buffer[16384];
-  for (;;) {
-    const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      fail("cannot read", file);
-    }
-    if (count == 0) return bytes;
-    bytes.append(buffer, static_cast<std::size_t>(count));
-  }
+std::int64_t nanoseconds(const timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
+
+FileStamp stampOf(const struct stat& info) {
+  return FileStamp{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+                   static_cast<std::int64_t>(info.st_size), nanoseconds(info.st_mtim),
+                   nanoseconds(info.st_ctim)};
+}
+
+std::string readAllBytes(const fs::path& file) { return readFileBytes(file).bytes; }
 
 // A new file beside the target, removed again unless it was renamed over it.
 class TemporaryFile {
@@ -133,6 +129,45 @@ void flushFolder(const fs::path& folder) {
 
 TextFileError::TextFileError(const std::string& action, fs::path file, std::error_code code)
     : std::runtime_error(describe(action, file, code)), path_(std::move(file)), code_(code) {}
+
+std::optional<FileStamp> currentStamp(const fs::path& file) {
+  struct stat info {};
+  if (::stat(file.c_str(), &info) != 0) return std::nullopt;
+  return stampOf(info);
+}
+
+// Opened without blocking, so that a FIFO without a writer cannot hang the
+// program; only a regular file (or a link to one) is read, and only up to
+// maxBytes, so that a device or a huge file is refused instead of read for ever.
+FileBytes readFileBytes(const fs::path& file, std::uintmax_t maxBytes) {
+  Descriptor fd(openFile(file, O_RDONLY | O_NONBLOCK));
+  if (!fd.isOpen()) fail("cannot open for reading", file);
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) fail("cannot look at", file);
+  if (!S_ISREG(info.st_mode)) {
+    throw TextFileError("cannot read", file,
+                        std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+                                                                   : std::errc::invalid_argument));
+  }
+  const auto tooLarge = [&] {
+    return TextFileError("cannot read", file, std::make_error_code(std::errc::file_too_large));
+  };
+  if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) throw tooLarge();
+  FileBytes result{{}, stampOf(info)};
+  result.bytes.reserve(static_cast<std::size_t>(info.st_size));
+  char buffer[16384];
+  for (;;) {
+    const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      fail("cannot read", file);
+    }
+    if (count == 0) return result;
+    result.bytes.append(buffer, static_cast<std::size_t>(count));
+    // The file may have grown since it was looked at.
+    if (result.bytes.size() > maxBytes) throw tooLarge();
+  }
+}
 
 std::u16string readWholeText(const fs::path& file) { return decodeCp1250(readAllBytes(file)); }
 
@@ -183,7 +218,8 @@ void appendText(const fs::path& file, std::u16string_view text) {
   }
 }
 
-void replaceFileContents(const fs::path& file, std::string_view bytes, fs::perms newFileMode) {
+std::optional<FileStamp> replaceFileContents(const fs::path& file, std::string_view bytes,
+                                             fs::perms newFileMode) {
   fs::path target = file;
   std::error_code linkError;
   if (fs::is_symlink(fs::symlink_status(file, linkError))) {
@@ -205,7 +241,9 @@ void replaceFileContents(const fs::path& file, std::string_view bytes, fs::perms
   if (targetExists && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
     fail("cannot give the temporary file the mode of", target);
   }
-  if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close()) {
+  struct stat written {};
+  if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || ::fstat(fd.get(), &written) != 0 ||
+      !fd.close()) {
     fail("cannot write the temporary file to replace", target);
   }
   if (::rename(temporary.path().c_str(), target.c_str()) != 0) {
@@ -213,6 +251,13 @@ void replaceFileContents(const fs::path& file, std::string_view bytes, fs::perms
   }
   temporary.markRenamed();
   flushFolder(target.parent_path());
+  // Taken after the rename, which may move the change time.
+  std::optional<FileStamp> stamp = currentStamp(target);
+  if (stamp && (stamp->device != static_cast<std::uint64_t>(written.st_dev) ||
+                stamp->inode != static_cast<std::uint64_t>(written.st_ino))) {
+    stamp.reset();
+  }
+  return stamp;
 }
 
 }  // namespace tymba

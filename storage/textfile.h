@@ -5,6 +5,7 @@
 // A rewrite goes through a temporary file beside the target and a rename, so
 // that a crash leaves either the old file or the new one, never half of it.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -29,6 +30,41 @@ class TextFileError : public std::runtime_error {
   std::filesystem::path path_;
   std::error_code code_;
 };
+
+// The largest file the program reads: its texts are a few kilobytes.
+inline constexpr std::uintmax_t kMaxTextFileBytes = 1 << 20;
+
+// Every read takes only a regular file (or a link to one) of at most
+// kMaxTextFileBytes: a folder throws TextFileError with std::errc::is_a_directory,
+// a FIFO or a device one with std::errc::invalid_argument, a larger file one
+// with std::errc::file_too_large.
+
+// What tells one version of a file from another without reading it. The
+// inode changes with every rename, so two rewrites within one tick of the file
+// system's clock that leave the size alone are still told apart; the change
+// time moves with the mode too.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = 0;
+  std::int64_t modifiedNs = 0;
+  std::int64_t changedNs = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file as it is now; nothing, with errno saying why, when it
+// cannot be looked at.
+std::optional<FileStamp> currentStamp(const std::filesystem::path& file);
+
+struct FileBytes {
+  std::string bytes;
+  FileStamp stamp;  // of the file that was read, even if it was replaced since
+};
+
+// The bytes of a file as they are, with the rules above and maxBytes for the
+// limit. Throws TextFileError.
+FileBytes readFileBytes(const std::filesystem::path& file,
+                        std::uintmax_t maxBytes = kMaxTextFileBytes);
 
 // The whole text, line breaks as they are in the file. Throws TextFileError.
 std::u16string readWholeText(const std::filesystem::path& file);
@@ -76,9 +112,12 @@ inline constexpr auto kNewFileMode = static_cast<std::filesystem::perms>(0666);
 // a temporary file in the target's folder, flushes it to the disk and renames
 // it over the target. An existing file keeps its mode bits; a new one gets
 // newFileMode less the process's umask. A symbolic link is followed, so the
-// file it points to is replaced, not the link. Throws TextFileError.
-void replaceFileContents(const std::filesystem::path& file, std::string_view bytes,
-                         std::filesystem::perms newFileMode = kNewFileMode);
+// file it points to is replaced, not the link. Returns the stamp of the new
+// file, or nothing when another writer has already replaced it again. Throws
+// TextFileError.
+std::optional<FileStamp> replaceFileContents(const std::filesystem::path& file,
+                                             std::string_view bytes,
+                                             std::filesystem::perms newFileMode = kNewFileMode);
 
 inline std::u16string withCrLf(std::u16string_view line) {
   std::u16string result(line);

@@ -110,16 +110,26 @@ frmZaklad::frmZaklad(AppContext& context, QWidget* parent)
 }
 
 void frmZaklad::Form_Load() {
-  SharedState& stav = context_.stav;
-  try {
-    loadOptionsAtStartup(context_.settings, stav, context_.programFolder);
-  } catch (const SettingsError&) {
-    // The program still works; it just cannot keep its settings.
-    stav.nastaveni = Nastaveni{};
-    stav.AktualniUzivatel = u"Hlavni";
+  // The program still works when its settings cannot be kept; the user is
+  // told once what became of them.
+  const OptionsLoad load =
+      loadOptionsAtStartup(context_.settings, context_.stav, context_.programFolder);
+  if (!load.setAside.empty()) {
     context_.messages.show(
-        QStringLiteral("Nastavení programu nelze uložit, proto platí výchozí nastavení."),
-        QStringLiteral("Přerušení"), MessageIcon::Exclamation);
+        QStringLiteral("Soubor s nastavením programu byl poškozen, proto byl přejmenován na "
+                       "\"%1\" a platí výchozí nastavení.")
+            .arg(QString::fromStdString(load.setAside.filename().string())),
+        QStringLiteral("Chyba"), MessageIcon::Critical);
+  }
+  if (load.unreadable) {
+    context_.messages.show(
+        QStringLiteral(
+            "Nastavení programu nelze přečíst ani uložit, proto platí výchozí nastavení."),
+        QStringLiteral("Chyba"), MessageIcon::Critical);
+  } else if (!load.writeError.empty()) {
+    context_.messages.show(QStringLiteral("Nastavení programu nelze uložit, proto chybějící volby "
+                                          "platí s výchozími hodnotami jen do ukončení programu."),
+                           QStringLiteral("Přerušení"), MessageIcon::Exclamation);
   }
   applyOptions();
   placeTargetLabels();

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <optional>
@@ -138,10 +140,11 @@ TEST_F(IniSettingsStoreTest, KeysAndSectionsKeepTheirOrderThroughRewrites) {
   store.write("Uzivatele", "b", "22");
   store.write("Dalsi", "x", "y");
   store.remove("Uzivatele", "a");
+  store.write("Uzivatele", "C", "33");  // found where it moved to
   store.write("Uzivatele", "A", "again");
   store.remove("Moznosti", "Stav");
   EXPECT_EQ(readBytes(file()),
-            "[Uzivatele]\nb=22\nc=3\nA=again\n"
+            "[Uzivatele]\nb=22\nc=33\nA=again\n"
             "\n[Moznosti]\n"
             "\n[Dalsi]\nx=y\n");
 }
@@ -249,6 +252,12 @@ TEST_F(IniSettingsStoreTest, UnreadableFileReadsAsEmptyAndRefusesWrites) {
        }},
       {"a file in place of the folder", root_ / "c" / "Tymba.ini",
        [](const fs::path& f) { writeBytes(f.parent_path(), "not a folder"); }},
+      {"a FIFO in place of the file (opening it would wait for a writer)",
+       root_ / "d" / "Tymba.ini",
+       [](const fs::path& f) {
+         fs::create_directories(f.parent_path());
+         ::mkfifo(f.c_str(), 0600);
+       }},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -257,11 +266,45 @@ TEST_F(IniSettingsStoreTest, UnreadableFileReadsAsEmptyAndRefusesWrites) {
     row.prepare(row.settings);
     EXPECT_EQ(store.read("Moznosti", "Stav", "default"), "default");
     EXPECT_TRUE(store.readSection("Moznosti").empty());
+    EXPECT_FALSE(store.readable());
     EXPECT_THROW(store.write("Moznosti", "Stav", "OK"), SettingsError);
     EXPECT_THROW(store.remove("Moznosti", "Stav"), SettingsError);
   }
   EXPECT_TRUE(fs::is_directory(root_ / "b" / "Tymba.ini"));
   EXPECT_EQ(readBytes(root_ / "c"), "not a folder");
+}
+
+TEST_F(IniSettingsStoreTest, FileThatIsNotTextIsMovedAsideAndStartedAfresh) {
+  const std::pair<const char*, std::string> rows[] = {
+      {"a NUL byte", std::string("[Moznosti]\nStav=OK\0\n", 20)},
+      {"not UTF-8", "[Moznosti]\nStav=OK\nPozn\xE1mka=1\n"},
+  };
+  for (const auto& [name, bytes] : rows) {
+    SCOPED_TRACE(name);
+    writeBytes(file(), bytes);
+    IniSettingsStore store(file());
+    EXPECT_EQ(store.read("Moznosti", "Stav", "none"), "none");
+    EXPECT_TRUE(store.readable());
+    store.write("Moznosti", "Stav", "OK");
+    EXPECT_EQ(readBytes(file()), "[Moznosti]\nStav=OK\n");
+    EXPECT_EQ(readBytes(store.setAside()), bytes);
+  }
+  // The second file set aside did not replace the first.
+  EXPECT_EQ(namesIn(file().parent_path()),
+            (std::vector<std::string>{"Tymba.ini", "Tymba.ini.poskozeny", "Tymba.ini.poskozeny2"}));
+}
+
+TEST_F(IniSettingsStoreTest, StaleTemporaryFilesOfKilledWritesAreRemoved) {
+  const fs::path folder = file().parent_path();
+  for (const char* name : {".Tymba.ini.tmp123", ".Tymba.ini.tmp9", ".Tymba.ini.tmpx",
+                           ".Jiny.ini.tmp1", "Tymba.ini.tmp1"}) {
+    writeBytes(folder / name, "old");
+    fs::last_write_time(folder / name, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+  }
+  writeBytes(folder / ".Tymba.ini.tmp456", "a write in progress");
+  IniSettingsStore store(file());
+  EXPECT_EQ(namesIn(folder), (std::vector<std::string>{".Jiny.ini.tmp1", ".Tymba.ini.tmp456",
+                                                       ".Tymba.ini.tmpx", "Tymba.ini.tmp1"}));
 }
 
 TEST_F(IniSettingsStoreTest, ChangingNothingWritesNothing) {

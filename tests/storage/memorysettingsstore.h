@@ -40,6 +40,7 @@ class MemorySettingsStore : public SettingsStore {
   }
 
   void write(std::string_view section, std::string_view key, std::string_view value) override {
+    if (refuseWrites) throw SettingsError("write refused");
     writes_.push_back({std::string(section), std::string(key), std::string(value)});
     if (SettingPair* pair = find(section, key)) {
       pair->value = value;
@@ -62,6 +63,9 @@ class MemorySettingsStore : public SettingsStore {
                     [&](const SettingPair& pair) { return sameNameIgnoringCase(pair.key, key); });
     }
   }
+
+  // Every write fails, as on a read-only file.
+  bool refuseWrites = false;
 
   const std::vector<RecordedWrite>& writes() const { return writes_; }
   // Removed keys, with empty values.

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "storage/inisettingsstore.h"
 #include "tests/storage/memorysettingsstore.h"
 #include "tests/storage/tempfolder.h"
 
@@ -92,7 +95,7 @@ class OptionsStartupTest : public testing::TempFolderTest {
   std::vector<std::string> load(MemorySettingsStore& store, bool soundAvailable = true) {
     state_ = SharedState();
     state_.ZvukPripraven = soundAvailable;
-    return loadOptionsAtStartup(store, state_, folder());
+    return loadOptionsAtStartup(store, state_, folder()).applied;
   }
 
   SharedState state_;
@@ -141,13 +144,27 @@ TEST_F(OptionsStartupTest, ReadsStoredValuesAndFillsOnlyWhatIsMissing) {
       {"missing key filled", {"LimitRychlost"}, {"LimitRychlost=160"}, {}},
       {"blanks around a number", {"Zastav= \t12  "}, {}, {"Zastav=12"}},
       {"a blank inside a number", {"Zastav=1 2"}, {}, {"Zastav=0"}},
-      {"the 16-bit limits", {"Zastav=32767", "Posun=-32768"}, {}, {"Zastav=32767", "Posun=-32768"}},
+      {"the ends of the ranges",
+       {"Pozadi=1", "Chyba=500", "Zastav=15", "Posun=5", "Klik=4", "Pismo=3", "LimitChyba=10"},
+       {},
+       {"Pozadi=1", "Chyba=500", "Zastav=15", "Posun=5", "Klik=4", "Pismo=3", "LimitChyba=10"}},
+      {"out of range without a fill: 0",
+       {"Pozadi=3", "Chyba=501", "Zastav=7", "Posun=0", "Klik=-1"},
+       {},
+       {"Pozadi=0", "Chyba=0", "Zastav=0", "Posun=0", "Klik=0"}},
+      {"out of range with a fill: filled",
+       {"Pismo=32767", "LimitRychlost=501", "LimitChyba=-100"},
+       {"LimitRychlost=160", "LimitChyba=1", "Pismo=1"},
+       {}},
       {"beyond 16 bits", {"Zastav=32768", "Posun=-32769"}, {}, {"Zastav=0", "Posun=0"}},
       {"0 and no number are filled",
        {"LimitChyba=1,5", "Pismo=0"},
        {"LimitChyba=1", "Pismo=1"},
        {}},
-      {"text copied as it is", {"SeznamChyb= ano "}, {}, {"SeznamChyb= ano "}},
+      {"a switch other than 1 or 0 filled",
+       {"SeznamChyb= ano ", "ZvukKonecB=2"},
+       {"ZvukKonecB=1", "SeznamChyb=1"},
+       {}},
       {"missing or empty text filled, sounds under the program folder",
        {"ZvukChyba", "ZvukKonec=", "ZvukChybaB="},
        {"ZvukChyba=" + sound("zvuk01.wav"), "ZvukKonec=" + sound("zvuk02.wav"), "ZvukChybaB=1"},
@@ -211,10 +228,46 @@ TEST_F(OptionsStartupTest, KlikIsTakenOnlyWithSound) {
   EXPECT_EQ(state_.nastaveni.Klik, 0);
 }
 
+TEST_F(OptionsStartupTest, WhatCannotBeWrittenHoldsInMemory) {
+  MemorySettingsStore firstRun;
+  load(firstRun);
+  const Options defaults = loaded(state_.nastaveni);
+  MemorySettingsStore refusing = storeWith(changed(kEveryOptionChanged, {"LimitRychlost"}));
+  MemorySettingsStore refusingFirstRun;
+  refusing.refuseWrites = refusingFirstRun.refuseWrites = true;
+  ASSERT_EQ(::mkfifo((root_ / "fifo").c_str(), 0600), 0);
+  IniSettingsStore fifo(root_ / "fifo");
+  writeBytes(root_ / "binary.ini", std::string("[Moznosti]\0Stav=OK\n", 20));
+  IniSettingsStore notText(root_ / "binary.ini");
+  struct Row {
+    const char* name;
+    SettingsStore* store;
+    Options loaded;
+    bool writeFails, unreadable;
+  };
+  const Row rows[] = {
+      {"an option missing", &refusing, changed(kEveryOptionChanged, {"LimitRychlost=160"}), true,
+       false},
+      {"a first run", &refusingFirstRun, defaults, true, false},
+      {"a FIFO in place of the file", &fifo, defaults, true, true},
+      {"a file that is not text", &notText, defaults, false, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const OptionsLoad result = loadOptionsAtStartup(*row.store, state_, folder());
+    EXPECT_EQ(loaded(state_.nastaveni), row.loaded);
+    EXPECT_EQ(!result.writeError.empty(), row.writeFails);
+    EXPECT_EQ(result.unreadable, row.unreadable);
+    EXPECT_EQ(result.setAside.empty(), row.store != &notText);
+  }
+  EXPECT_EQ(refusing.read("Moznosti", "LimitRychlost", "none"), "none");
+  EXPECT_EQ(fs::status(root_ / "fifo").type(), fs::file_type::fifo);
+}
+
 TEST_F(OptionsStartupTest, AppliedKeysInReadingOrderThenFilled) {
   MemorySettingsStore store(
       {Section{"Uzivatele", {{"Hlavni", "x"}}}, Section{"Moznosti",
-                                                        {{"Pismo", "0"},
+                                                        {{"ZvukChyba", ""},
                                                          {"Stav", "OK"},
                                                          {"Nesmysl", "1"},
                                                          {"barva", "&HFF"},
@@ -227,8 +280,8 @@ TEST_F(OptionsStartupTest, AppliedKeysInReadingOrderThenFilled) {
   const std::vector<std::string> applied = load(store);
   // Read in store order, spelt as the table spells them ("Zastav" and
   // "Barva2" had values of no use), then filled in fill order.
-  const std::vector<std::string> read = {
-      "Pismo", "Barva", "Klik", "ZvukKonec", "ZobrazKlavesnici", "LimitChyba"};
+  const std::vector<std::string> read = {"ZvukChyba",        "Barva",     "Klik", "ZvukKonec",
+                                         "ZobrazKlavesnici", "LimitChyba"};
   const std::vector<std::string> filled = {"ZvukChyba",     "ZvukChybaB",    "ZvukKonecB",
                                            "LimitRychlost", "SeznamChyb",    "Pismo",
                                            "Barva2",        "LimityVisible", "BarvaPisma"};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -102,9 +103,15 @@ TEST_F(TextFileTest, ReaderOpensAnotherFileFromItsStart) {
 
 TEST_F(TextFileTest, ReadingWhatIsNoFileThrowsWithThePath) {
   fs::create_directory(root_ / "folder");
+  ASSERT_EQ(::mkfifo((root_ / "fifo").c_str(), 0600), 0);  // no writer: opening it would wait
+  writeBytes(root_ / "large.txt", std::string(kMaxTextFileBytes + 1, 'a'));
+  writeBytes(root_ / "largest.txt", std::string(kMaxTextFileBytes, 'a'));
+  EXPECT_EQ(readWholeText(root_ / "largest.txt").size(), kMaxTextFileBytes);
   const std::pair<fs::path, std::errc> rows[] = {
       {root_ / "missing.txt", std::errc::no_such_file_or_directory},
       {root_ / "folder", std::errc::is_a_directory},
+      {root_ / "fifo", std::errc::invalid_argument},
+      {root_ / "large.txt", std::errc::file_too_large},
   };
   for (const auto& [file, code] : rows) {
     SCOPED_TRACE(file);
@@ -112,6 +119,7 @@ TEST_F(TextFileTest, ReadingWhatIsNoFileThrowsWithThePath) {
     EXPECT_EQ(error.path(), file);
     EXPECT_EQ(error.code(), code);
     EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos);
+    EXPECT_EQ(errorOf([&] { readForeignText(file); }).code(), code);
     EXPECT_THROW(readLines(file), TextFileError);
     EXPECT_THROW(TextReader{file}, TextFileError);
   }

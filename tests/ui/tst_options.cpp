@@ -87,6 +87,14 @@ class TestOptions : public MainWindowTest {
     QCOMPARE(band("lblLinka1", 1)->height(), 18);
   }
 
+  void aSettingsFileThatIsNotTextIsSetAsideAndTheUserTold() {
+    openWithOptions(QByteArray("Pismo=3\0", 8));
+    QCOMPARE(fx->messages.said.size(), 1);
+    QVERIFY(fx->messages.said[0].text.contains(QStringLiteral("\"Tymba.ini.poskozeny\"")));
+    QCOMPARE(fx->state.nastaveni.Pismo, 1);
+    QCOMPARE(fx->settings.read("Moznosti", "Stav", ""), std::string("OK"));
+  }
+
   void aMissingLimitIsFilledAndAWrongStopIsLeftOut() {
     openWithOptions("Zastav=abc\n");
     QCOMPARE(fx->state.nastaveni.Zastav, 0);
