@@ -2,16 +2,17 @@
 """Plants the faults of tools/mutants.json one at a time and tells which ones the tests catch.
 
 The safety net for changing the tests: a fault the tests caught before a change and miss after it
-shows a test that was lost. Run on demand (it takes hours on two cores), never from the test run.
+shows a test that was lost. Run on demand (the whole catalogue takes about half an hour on two
+cores, more when the scratch copy is built for the first time), never from the test run.
 
   tools/mutate.py --check               every entry applies exactly once (no build; seconds)
   tools/mutate.py                       the whole catalogue against each fault's own layer
-  tools/mutate.py --layer cli --id core-scoring-floor-to-round   a selection (both repeatable)
+  tools/mutate.py --layer cli --id core-scoring-speed-rounded   the cli faults and one more
   tools/mutate.py --whole               also the whole suite for each fault its layer missed
   tools/mutate.py --timeout 300         seconds a layer's test run may take (default: ten times
                                         the run without a fault, at least 60)
   tools/mutate.py --compare OLD.json    after the run, list every fault OLD caught that is missed now
-  tools/mutate.py --compare OLD.json --results NEW.json   compare two result files, no run
+  tools/mutate.py --compare OLD.json --no-run   compare OLD with the last results, no run
 
 How it works: the tracked (and untracked, not ignored) files of the working tree are copied to
 build/mutate/src (only files that changed since the last run are copied again), configured once
@@ -141,8 +142,9 @@ def select(mutants: list[Mutant], layers: list[str] | None, ids: list[str] | Non
     unknown = [i for i in ids or [] if i not in known]
     if unknown:
         sys.exit(f"unknown ids: {', '.join(unknown)}")
-    return [m for m in mutants
-            if (not layers or m.layer in layers) and (not ids or m.id in ids)]
+    if not layers and not ids:
+        return mutants
+    return [m for m in mutants if m.layer in (layers or []) or m.id in (ids or [])]
 
 
 # --- Scratch copy ---
@@ -317,6 +319,7 @@ class Runner:
         return outcome
 
     def run(self, mutant: Mutant, whole: bool) -> dict:
+        start = time.monotonic()
         path = self.scratch.src / mutant.file
         log = self.scratch.logs / f"{mutant.id}.log"
         log.unlink(missing_ok=True)
@@ -341,6 +344,7 @@ class Runner:
                         result["whole_detail"] = f"{layer}: {other.detail}"
         finally:
             path.write_bytes(original)
+        result["seconds"] = round(time.monotonic() - start, 1)
         return result
 
 
@@ -422,10 +426,11 @@ def main() -> int:
     parser.add_argument("--jobs", type=int, default=2, help="parallel build and ctest jobs")
     parser.add_argument("--work", type=Path, default=root / "build" / "mutate",
                         help="scratch folder (default build/mutate)")
-    parser.add_argument("--results", type=Path, help="results file (default WORK/results.json);"
-                        " with --compare and an existing file, compare without running")
+    parser.add_argument("--results", type=Path, help="results file (default WORK/results.json)")
     parser.add_argument("--compare", type=Path, metavar="OLD.json",
                         help="list the faults OLD caught that are not caught now")
+    parser.add_argument("--no-run", action="store_true",
+                        help="with --compare: compare with the results file instead of running")
     args = parser.parse_args()
 
     mutants, problems = load_catalogue(args.catalogue)
@@ -435,8 +440,10 @@ def main() -> int:
         print("\n".join(problems))
         return 2
     results_path = args.results or args.work / "results.json"
-    if args.compare and args.results and args.results.exists():
-        return compare(args.compare, json.loads(args.results.read_text(encoding="utf-8")))
+    if args.no_run:
+        if not args.compare:
+            sys.exit("--no-run needs --compare")
+        return compare(args.compare, json.loads(results_path.read_text(encoding="utf-8")))
 
     chosen = select(mutants, args.layer, args.id)
     if not chosen:
