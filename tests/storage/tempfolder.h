@@ -1,15 +1,20 @@
 #pragma once
-// A fixture whose tests each work in a folder of their own under the system's
-// temporary folder, removed afterwards.
+// What the storage and grading tests share: a fixture whose tests each work in
+// a folder of their own under the system's temporary folder, removed
+// afterwards, and the reader of golden files that hold cases.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tymba::testing {
@@ -17,11 +22,9 @@ namespace tymba::testing {
 class TempFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ = std::filesystem::temp_directory_path() /
-            (std::string("tymba-") + test->test_suite_name() + "-" + test->name() + "-" +
-             std::to_string(std::random_device()()));
-    ASSERT_TRUE(std::filesystem::create_directory(root_));
+    std::string folder = (std::filesystem::temp_directory_path() / "tymba-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    root_ = folder;
   }
   void TearDown() override {
     std::error_code ignored;
@@ -39,17 +42,54 @@ class TempFolderTest : public ::testing::Test {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
-  // The names in a folder, sorted: what a write left behind.
-  static std::vector<std::string> namesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
+  // What a write left behind.
+  static std::set<std::string> namesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-      names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
+      names.insert(entry.path().filename());
     return names;
   }
   static std::filesystem::perms modeOf(const std::filesystem::path& path) {
     return std::filesystem::status(path).permissions() & std::filesystem::perms::mask;
   }
 };
+
+// Lets no file of this process grow past a few bytes while it lives, so that
+// writing the temporary file of a rewrite fails half-way, even for root.
+struct FileSizeLimit {
+  FileSizeLimit() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit small{4, saved.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved); }
+  rlimit saved{};
+};
+
+// The cases of a golden file, each its name and its parts, every line of them
+// ended by LF. A case starts with a line "== " and its name; each of its parts
+// ends with a line "--". Lines before the first case are comments. Each name in
+// replacements is replaced by its text.
+using GoldenCase = std::pair<std::string, std::vector<std::string>>;
+inline std::vector<GoldenCase> goldenCases(
+    const std::filesystem::path& file,
+    const std::vector<std::pair<std::string, std::string>>& replacements = {}) {
+  std::ifstream in(file);
+  std::vector<GoldenCase> cases;
+  for (std::string line; std::getline(in, line);) {
+    for (const auto& [name, text] : replacements)
+      for (std::size_t at; (at = line.find(name)) != std::string::npos;)
+        line.replace(at, name.size(), text);
+    if (line.starts_with("== ")) {
+      cases.push_back({line.substr(3), {""}});
+    } else if (line == "--") {
+      cases.back().second.emplace_back();
+    } else if (!cases.empty()) {
+      cases.back().second.back() += line + "\n";
+    }
+  }
+  return cases;
+}
 
 }  // namespace tymba::testing
