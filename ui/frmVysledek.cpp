@@ -4,7 +4,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/clockmath.h"
 #include "core/scoring.h"
@@ -74,18 +76,21 @@ frmVysledek::frmVysledek(AppContext& context, frmZaklad& zaklad)
 }
 
 void frmVysledek::showEvent(QShowEvent* event) {
-  if (!openedAt_) openedAt_ = context_.clock.secondsSinceMidnight();
+  if (!lastKeyAt_) lastKeyAt_ = context_.clock.secondsSinceMidnight();
   QDialog::showEvent(event);
 }
 
-bool frmVysledek::swallowsKey(const QObject* receiver, const QEvent* event) const {
+bool frmVysledek::swallowsKey(const QObject* receiver, const QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
     return false;
   const auto* widget = qobject_cast<const QWidget*>(receiver);
   if (!widget || (widget != this && !isAncestorOf(widget))) return false;
-  return !openedAt_ ||
-         secondsSince(context_.clock.secondsSinceMidnight(), *openedAt_) < kKeyGuardSeconds;
+  const double now = context_.clock.secondsSinceMidnight();
+  if (lastKeyAt_ && secondsSince(now, *lastKeyAt_) >= kKeyGuardSeconds) return false;
+  // A typist still typing keeps the window closed to keys.
+  if (type == QEvent::KeyPress) lastKeyAt_ = now;
+  return true;
 }
 
 bool frmVysledek::eventFilter(QObject* watched, QEvent* event) {
@@ -93,6 +98,17 @@ bool frmVysledek::eventFilter(QObject* watched, QEvent* event) {
   // Accepted, a key goes no further: not to a parent, not to a shortcut.
   event->accept();
   return true;
+}
+
+// Wide enough for its caption with the test's name, which a narrow window
+// manager title would cut short, within half the screen.
+void frmVysledek::fitCaption() {
+  QFont bold = font();
+  bold.setBold(true);
+  const int caption = QFontMetrics(bold).horizontalAdvance(windowTitle()) + kCaptionMargin;
+  const QScreen* shown = screen();
+  const int limit = shown ? shown->availableGeometry().width() / 2 : caption;
+  setMinimumWidth(std::max(minimumSizeHint().width(), std::min(caption, limit)));
 }
 
 void frmVysledek::Form_Load() {
@@ -103,6 +119,7 @@ void frmVysledek::Form_Load() {
   if (stav.DruhTestu == TestKind::Cviceni) zaklad_.Oprava();
   stav.TestUkoncen = true;
 
+  fitCaption();
   adjustSize();
   centreOnScreen(*this);
 

@@ -32,11 +32,16 @@ class frmVysledek : public QDialog {
 
  private:
   // The typist may still be typing when a run ends. Keys reaching this
-  // window in its first second are swallowed, so that none of them presses
-  // OK or closes the window and throws the result away; the mouse and the
-  // close box work at once.
+  // window are swallowed until a second has passed without one, counted
+  // from its opening, so that no key typed on presses OK or closes the
+  // window and throws the result away; the mouse and the close box work at
+  // once.
   static constexpr double kKeyGuardSeconds = 1.0;
-  bool swallowsKey(const QObject* receiver, const QEvent* event) const;
+  bool swallowsKey(const QObject* receiver, const QEvent* event);
+
+  // Room beside the caption for the window manager's icon and buttons.
+  static constexpr int kCaptionMargin = 140;
+  void fitCaption();
 
   void cmdOK_Click();
   // What every way of closing does, once.
@@ -45,7 +50,7 @@ class frmVysledek : public QDialog {
   AppContext& context_;
   frmZaklad& zaklad_;
   bool unloaded_ = false;
-  std::optional<double> openedAt_;  // seconds since midnight
+  std::optional<double> lastKeyAt_;  // seconds since midnight: the opening, then each key swallowed
 
   QLabel* lblHrubeUhozy = nullptr;
   QLabel* lblPocetChyb = nullptr;
