@@ -9,12 +9,9 @@
 #include <QSignalSpy>
 #include <algorithm>
 #include <tuple>
-#include <vector>
 
 #include "tests/ui/support/mainwindowtest.h"
-#include "tests/ui/support/typing.h"
 #include "ui/targettextlabel.h"
-#include "ui/textconvert.h"
 
 using namespace tymba;
 using namespace tymba::testing;
@@ -42,68 +39,12 @@ enum class Paste { CtrlV, ShiftInsert, Drop };
 class TestFrmZaklad : public MainWindowTest {
   Q_OBJECT
 
- private:
   QAction* miZnovu() { return child<QAction>(QStringLiteral("miZnovu")); }
-  void startShortExercise() { startExercise(QStringLiteral("Krátký"), fromQString(kShortText)); }
+  TargetTextLabel* copy(int n) {
+    return child<TargetTextLabel>(QStringLiteral("lblZadani(%1)").arg(n));
+  }
 
  private slots:
-  void init() { openWindow(); }
-  void cleanup() { closeWindow(); }
-
-  void opensIdleWithItsTitle() {
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba "));
-    QVERIFY(!box()->isVisible() && !lessonBox()->isVisible());
-    QCOMPARE(running(), QStringList());
-    QCOMPARE(timer("tmrCasik")->interval(), 980);
-    QCOMPARE(timer("tmrPosun1")->interval(), 50);
-    QCOMPARE(timer("tmrCas")->timerType(), Qt::PreciseTimer);
-  }
-
-  void startShowsTheRulesWordForWord_data() {
-    QTest::addColumn<bool>("bezMazani");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("deleting allowed")
-        << false
-        << QStringLiteral(
-               "Snažte se co nejrychleji s co nejmenším počtem chyb opsat tento text 'Hájovna' po "
-               "dobu 5 munut při ztrátě 20 úhozů za chybu. Pomocí klávesy F5 můžete kdykoli "
-               "ukončit test. Klávesou F2 spustíte tento test znovu. Máte možnost mazat text. "
-               "Kliknutím na OK spustíte test. Hodně štěstí!.");
-    QTest::newRow("accuracy test")
-        << true
-        << QStringLiteral(
-               "Snažte se co nejrychleji s co nejmenším počtem chyb na přesnost opsat tento text "
-               "'Hájovna' po dobu 5 munut při ztrátě 20 úhozů za chybu. Pomocí klávesy F5 můžete "
-               "kdykoli ukončit test. Klávesou F2 spustíte tento test znovu. V tomto testu nemáte "
-               "možnost mazat při testu text, proto doporučuji psát pomale a přesně. Kliknutím "
-               "na OK spustíte test. Hodně štěstí!.");
-  }
-
-  void startShowsTheRulesWordForWord() {
-    QFETCH(bool, bezMazani);
-    QFETCH(QString, expected);
-    fx->state.BezMazani = bezMazani;
-    fx->state.DobaTestu = 5;
-    fx->state.ZtrataUhozu = 20;
-    fx->clock.set(QDateTime(QDate(2026, 12, 3), QTime(9, 5, 7)));
-
-    addExerciseText(QStringLiteral("Hájovna"), u"Stará hájovna.");
-    QVERIFY(window->startExerciseRun(QStringLiteral("Hájovna")));
-
-    QCOMPARE(fx->messages.said.size(), 1);
-    QCOMPARE(fx->messages.said[0].text, expected);
-    QCOMPARE(fx->messages.said[0].title, QStringLiteral("Informace"));
-    QCOMPARE(fx->messages.said[0].icon, MessageIcon::Information);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - Hájovna"));
-    QCOMPARE(texts({"lblNazev", "lblDoba", "lblZtrata", "lblZahajeni"}),
-             (QStringList{"Hájovna", "5 min", "20", "9:05:07   3.12.2026"}));
-    QCOMPARE(running(), QStringList{"tmrCasik"});
-    QVERIFY(box()->isVisible());
-    QCOMPARE(QApplication::focusWidget(), box());
-    QCOMPARE(fx->state.DruhTestu, TestKind::Cviceni);
-    QCOMPARE(toQString(fx->state.NazevTestu), QStringLiteral("Hájovna"));
-  }
-
   void firstKeystrokeStartsTheRun_data() {
     QTest::addColumn<bool>("deadKey");
     QTest::newRow("a key") << false;
@@ -112,10 +53,25 @@ class TestFrmZaklad : public MainWindowTest {
 
   void firstKeystrokeStartsTheRun() {
     QFETCH(bool, deadKey);
-    startShortExercise();
-    fx->clock.set(QDateTime(QDate(2026, 12, 3), QTime(10, 0, 0, 600)));
+    fx->state.DobaTestu = 5;
+    fx->state.ZtrataUhozu = 20;
+    fx->clock.set(QTime(9, 5, 7));
+    addExerciseText(QStringLiteral("Hájovna"), u"Stará hájovna.");
+    QVERIFY(window->startExerciseRun(QStringLiteral("Hájovna")));
+    QCOMPARE(fx->messages.said,
+             QStringList{"Informace, Information: Snažte se co nejrychleji s co nejmenším počtem "
+                         "chyb opsat tento text 'Hájovna' po dobu 5 munut při ztrátě 20 úhozů za "
+                         "chybu. Pomocí klávesy F5 můžete kdykoli ukončit test. Klávesou F2 "
+                         "spustíte tento test znovu. Máte možnost mazat text. Kliknutím na OK "
+                         "spustíte test. Hodně štěstí!."});
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - Hájovna"));
+    QCOMPARE(texts({"lblNazev", "lblDoba", "lblZtrata", "lblZahajeni"}),
+             (QStringList{"Hájovna", "5 min", "20", "9:05:07   3.12.2026"}));
+    QCOMPARE(running(), QStringList{"tmrCasik"});
+    QCOMPARE(QApplication::focusWidget(), box());
     QVERIFY(!miZnovu()->isEnabled());
 
+    fx->clock.set(QTime(10, 0, 0, 600));
     if (deadKey) {
       QInputMethodEvent preedit(QStringLiteral("ˇ"), {});
       QApplication::sendEvent(box(), &preedit);
@@ -123,35 +79,27 @@ class TestFrmZaklad : public MainWindowTest {
       commit.setCommitString(QStringLiteral("Č"));
       QApplication::sendEvent(box(), &commit);
     } else {
-      typeText(box(), QStringLiteral("P"));
+      typeText(box(), QStringLiteral("Č"));
     }
-
-    QCOMPARE(box()->toPlainText(), deadKey ? QStringLiteral("Č") : QStringLiteral("P"));
-    QCOMPARE(std::tuple(fx->state.TestBezi, fx->state.CasZahajeni, fx->state.CasStartu),
-             std::tuple(true, 36001, 36001));
-    QCOMPARE(fx->state.CasTiku, 36000.6);
+    QCOMPARE(box()->toPlainText(), QStringLiteral("Č"));
+    QCOMPARE(std::tuple(fx->state.TestBezi, fx->state.CasZahajeni, fx->state.CasTiku),
+             std::tuple(true, 36001, 36000.6));
     QVERIFY(miZnovu()->isEnabled());
     QCOMPARE(running(), (QStringList{"tmrCas", "tmrVypnuti"}));
-    QCOMPARE(label("lblZahajeni")->text(), QStringLiteral("10:00:00   3.12.2026"));
-
     fx->clock.advance(2.0);
-    typeText(box(), QStringLiteral("ř"));
-    // Only the first keystroke starts the run and shows its start.
-    QCOMPARE(fx->state.CasZahajeni, 36001);
-    QCOMPARE(label("lblZahajeni")->text(), QStringLiteral("10:00:00   3.12.2026"));
+    typeText(box(), QStringLiteral("ř"));  // only the first keystroke shows the start
+    QCOMPARE(text(QStringLiteral("lblZahajeni")), QStringLiteral("10:00:00   3.12.2026"));
   }
 
   void accuracyTestRefusesEveryEditThatDeletes() {
     fx->state.BezMazani = true;
-    startShortExercise();
+    startExercise(QStringLiteral("Krátký"), kShortText.toStdU16String());
     QString typed = kShortText + QStringLiteral("\nĚŠČŘŽÝÁÍÉÚŮ");
     typeText(box(), kShortText);
     pressKey(box(), Qt::Key_Return, Qt::ShiftModifier);  // an ordinary line break as well
     typeText(box(), typed.mid(kShortText.size() + 1));
     QCOMPARE(box()->toPlainText(), typed);
     QCOMPARE(box()->coreLength(), typed.size() + 1);  // the line break counts as CR LF
-    QVERIFY(fx->state.JeNapsano);
-    // Each edit is refused; the text stays as typed.
     const auto after = [this](std::initializer_list<QKeyCombination> keys) {
       for (const QKeyCombination key : keys) pressKey(box(), key.key(), key.keyboardModifiers());
       return box()->toPlainText();
@@ -163,15 +111,11 @@ class TestFrmZaklad : public MainWindowTest {
     QCOMPARE(after({Qt::ControlModifier | Qt::Key_Z}), typed);
     after({Qt::ControlModifier | Qt::Key_A});
     typeText(box(), QStringLiteral("i"));  // typing over the selection appends
-    typed += QStringLiteral("i");
-    QCOMPARE(box()->toPlainText(), typed);
-
     // A composed letter that would replace the text before it only adds.
     QInputMethodEvent replacing;
     replacing.setCommitString(QStringLiteral("ř"), -2, 2);
     QApplication::sendEvent(box(), &replacing);
-    QCOMPARE(box()->toPlainText(), typed + QStringLiteral("ř"));
-
+    QCOMPARE(box()->toPlainText(), typed + QStringLiteral("iř"));
     // F2 starts afresh: what was typed before it never comes back.
     pressKey(box(), Qt::Key_F2);
     typeText(box(), QStringLiteral("P"));
@@ -191,21 +135,19 @@ class TestFrmZaklad : public MainWindowTest {
   void onlyTypingPutsTextIntoTheBoxes() {
     QFETCH(Run, run);
     QFETCH(Paste, way);
-    const QString pasted = QStringLiteral("vložený text ");
-    QApplication::clipboard()->setText(pasted);
+    QApplication::clipboard()->setText(QStringLiteral("vložený text "));
     fx->state.BezMazani = run == Run::Accuracy;
     if (run == Run::Lesson)
-      window->startLessonRun(QStringLiteral("Lekce 1"), {u"", u"vložený text "},
-                             LessonKind::Lesson);
+      startLesson({u"", u"vložený text "});
     else
-      startShortExercise();
+      startExercise(QStringLiteral("Krátký"), u"vložený text ");
     TypingBox* target = run == Run::Lesson ? lessonBox() : box();
     QSignalSpy miVyuka(child<QAction>(QStringLiteral("miVyuka")), &QAction::triggered);
     if (way == Paste::CtrlV) pressKey(target, Qt::Key_V, Qt::ControlModifier);
     if (way == Paste::ShiftInsert) pressKey(target, Qt::Key_Insert, Qt::ShiftModifier);
     if (way == Paste::Drop) {
       QMimeData data;
-      data.setText(pasted);
+      data.setText(QStringLiteral("vložený text "));
       QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
       QApplication::sendEvent(target->viewport(), &enter);
       QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -215,55 +157,81 @@ class TestFrmZaklad : public MainWindowTest {
     QCOMPARE(miVyuka.count(), way == Paste::CtrlV ? 1 : 0);  // Ctrl+V is the menu's
   }
 
-  void scrollStartsAtAThirdOfTheViewLessFive() {
-    startExercise(QStringLiteral("Les"),
-                  paragraphs(u"Na kraji lesa stála stará hájovna a bydlel v ní hajný. ", 9, 12));
-    typeText(box(), QStringLiteral("N"));
-    const int third = fx->state.TretinaOkna;
-    QVERIFY(third > 20);
-    typeText(box(), QString(third - 7, QLatin1Char('a')));
-    QCOMPARE(box()->coreLength(), third - 6);
-    QVERIFY(!timer("tmrPosun1")->isActive());
-    typeText(box(), QStringLiteral("a"));
-    // One line of scrolling takes Pismo + 14 ticks of 15 twips.
-    for (int step = 0; step < 15; ++step) {
-      QVERIFY(timer("tmrPosun1")->isActive());
-      tick("tmrPosun1");
-    }
-    QVERIFY(!timer("tmrPosun1")->isActive());
-    QCOMPARE(child<QWidget>(QStringLiteral("picPozadi"))->y(), -15);
+  void aTallTextIsShownThreeTimesWithoutGaps_data() {
+    QTest::addColumn<int>("lines");  // 0: one paragraph of 6000 characters, wrapped
+    QTest::addColumn<int>("shown");
+    QTest::newRow("ten lines, 2400 twips") << 10 << 1;
+    QTest::newRow("eleven lines") << 11 << 3;
+    QTest::newRow("a wrapped paragraph") << 0 << 3;
+  }
 
-    // Deleting (allowed here) and typing the same length again never
-    // scrolls twice.
-    pressKey(box(), Qt::Key_Backspace);
-    pressKey(box(), Qt::Key_Backspace);
-    typeText(box(), QStringLiteral("aa"));
-    QVERIFY(!timer("tmrPosun1")->isActive());
-    QCOMPARE(fx->state.NejdelsiText, third - 5);
+  void aTallTextIsShownThreeTimesWithoutGaps() {
+    QFETCH(int, lines);
+    QFETCH(int, shown);
+    startExercise(QStringLiteral("Řádky"),
+                  lines ? paragraphs(u"Krátký řádek.", 1, lines) : paragraphs(u"Slovo ", 1000, 1));
+    // Lines of 16 pixels from the second line of the view.
+    QCOMPARE(copy(1)->y(), 16);
+    if (lines) QCOMPARE(copy(1)->height(), lines * 16);
+    for (int n = 1; n <= 3; ++n) QCOMPARE(copy(n)->isVisible(), n <= shown);
+    QCOMPARE(copy(2)->y(), copy(1)->y() + copy(1)->height());
+    QCOMPARE(copy(3)->y(), copy(2)->y() + copy(2)->height());
+  }
+
+  void aTextThatCannotBeStartedLeavesTheRunAsItWas_data() {
+    QTest::addColumn<QString>("entry");  // "Jaro", the running one, is removed and F2 pressed
+    QTest::addColumn<int>("fileBytes");  // -1: no file
+    QTest::addColumn<QString>("message");
+    QTest::newRow("removed since it was listed")
+        << "Zmizelá" << -1
+        << "Přerušení, Critical: Písemnost 'Zmizelá' nebyla nalezena nebo ji nelze přečíst.";
+    QTest::newRow("removed before a restart")
+        << "Jaro" << -1
+        << "Přerušení, Critical: Písemnost 'Jaro' nebyla nalezena nebo ji nelze přečíst.";
+    QTest::newRow("empty file")
+        << "Prázdná" << 0
+        << "Přerušení, Exclamation: Písemnost 'Prázdná' je prázdná, proto s ní nelze psát test.";
+    QTest::newRow("over 1 MiB") << "Velká" << int(kMaxTextFileBytes + 1)
+                                << "Přerušení, Exclamation: Písemnost 'Velká' je příliš velká "
+                                   "(více než 1 MB), proto s ní nelze psát test.";
+  }
+
+  void aTextThatCannotBeStartedLeavesTheRunAsItWas() {
+    QFETCH(QString, entry);
+    QFETCH(int, fileBytes);
+    QFETCH(QString, message);
+    startExercise(QStringLiteral("Jaro"), u"Jaro.");
+    if (fileBytes >= 0) addExerciseText(entry, std::u16string(fileBytes, u'a'));
+    if (entry == QStringLiteral("Jaro")) {
+      std::filesystem::remove(fx->context.programFolder / "cviceni" / "Jaro.txt");
+      typeText(box(), QStringLiteral("Ja"));
+      pressKey(box(), Qt::Key_F2);
+      QVERIFY(box()->toPlainText().isEmpty());
+    } else {
+      QVERIFY(!window->startExerciseRun(entry));
+    }
+    QCOMPARE(fx->messages.said, QStringList{message});
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - Jaro"));
+    QVERIFY(fx->state.VybranyText == u"Jaro");
+    QCOMPARE(copy(1)->text(), QStringLiteral("Jaro.\n"));
   }
 
   void theRepeatedTextNeverRunsOut() {
-    // A text a little taller than the view: each copy leaves the top and is
-    // stacked below again many times.
     startExercise(QStringLiteral("Mlýn"),
                   paragraphs(u"Ve mlýně se točilo kolo a mlynář zpíval, když sypal obilí. ", 2, 6));
     auto* panel = child<QWidget>(QStringLiteral("picPozadi"));
+    // Each copy leaves the top and is stacked below again many times.
     const int viewHeight = child<QWidget>(QStringLiteral("picZadani"))->height();
     int scrolls = 0;
-    // Several copies' worth of typing: the labels are restacked many times.
     for (int typed = 0; typed < 3000; ++typed) {
       typeText(box(), QStringLiteral("a"));
       if (!timer("tmrPosun1")->isActive()) continue;
       ++scrolls;
       while (timer("tmrPosun1")->isActive()) tick("tmrPosun1");
       // The copies stand one below the other without a gap, from no lower
-      // than the first line of the view down past the typing line (a third
-      // of the way down) with plenty of text ahead of it.
-      std::vector<QRect> copies;
-      for (int i = 1; i <= 3; ++i)
-        copies.push_back(child<TargetTextLabel>(QStringLiteral("lblZadani(%1)").arg(i))
-                             ->geometry()
-                             .translated(0, panel->y()));
+      // than the first line of the view down past the typing line.
+      QList<QRect> copies;
+      for (int n = 1; n <= 3; ++n) copies << copy(n)->geometry().translated(0, panel->y());
       std::ranges::sort(copies, {}, &QRect::top);
       const QByteArray where = "after scroll " + QByteArray::number(scrolls);
       QVERIFY2(copies[1].top() == copies[0].bottom() + 1, where);
@@ -275,63 +243,49 @@ class TestFrmZaklad : public MainWindowTest {
 
   void lessonShowsItsLinesMarksAndErrors() {
     fx->state.nastaveni.LimitRychlost = 120;
-    window->startLessonRun(QStringLiteral("Lekce 1"), {u"", u"as df ", u"jklů\r", u"fdsa "},
-                           LessonKind::Lesson);
-    QVERIFY(fx->messages.said.isEmpty());
-    QCOMPARE(fx->state.DruhTestu, TestKind::Vyuka);
+    startLesson({u"", u"as df ", u"jklů\r", u"fdsa "});
     QCOMPARE(std::tuple(fx->state.DobaTestu, fx->state.ZtrataUhozu, fx->state.LimitRychlostiTestu),
              std::tuple(30, 10, 120));
     QCOMPARE(texts({"lblRadek(0)", "lblRadek(1)", "lblRadek(2)", "lblRadek(3)", "lblRadek(4)"}),
              (QStringList{"as df ", "", "jklů", "fdsa ", ""}));
     QVERIFY(lessonBox()->isVisible() && !box()->isVisible());
     QCOMPARE(QApplication::focusWidget(), lessonBox());
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - Lekce 1"));
-    QCOMPARE(label("lblDoba")->text(), QStringLiteral("30 min"));
 
     auto* shape = child<QFrame>(QStringLiteral("Shape1"));
     auto* list = child<QListWidget>(QStringLiteral("lstSeznamChyb"));
     const int shapeStart = shape->x();
     typeText(lessonBox(), QStringLiteral("axx"));  // right, wrong for "s", wrong blank
     pressKey(lessonBox(), Qt::Key_Return);         // inside a line: no error, no change
-    QCOMPARE(label("lblRadek(1)")->text(), QStringLiteral(" xx"));
-    QVERIFY(lessonBox()->toPlainText().isEmpty());
-    QCOMPARE(shape->x(), shapeStart + 3 * 8);  // one 120-twip cell per keystroke
-    QCOMPARE(list->count(), 1);
-    QCOMPARE(list->item(0)->text(), QStringLiteral("x         2"));
-    typeText(lessonBox(), QStringLiteral("d "));  // a blank where "f" belongs
-    QCOMPARE(label("lblRadek(1)")->text(), QStringLiteral(" xx _"));
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(1)->text(), QStringLiteral("_         1"));
-
+    typeText(lessonBox(), QStringLiteral("d "));   // a blank where "f" belongs
+    QCOMPARE(text(QStringLiteral("lblRadek(1)")), QStringLiteral(" xx _"));
+    QCOMPARE(shape->x(), shapeStart + 5 * 8);  // one 120-twip cell per keystroke
+    QStringList errors;
+    for (int i = 0; i < list->count(); ++i) errors << list->item(i)->text();
+    QCOMPARE(errors, (QStringList{"x         2", "_         1"}));
     // Enter closes the line as its final blank.
     pressKey(lessonBox(), Qt::Key_Return);
     QCOMPARE(texts({"lblRadek(0)", "lblRadek(1)"}), (QStringList{"jklů", ""}));
     QCOMPARE(shape->x(), shapeStart);
     QVERIFY(fx->state.NapsanyText == u"axxd_ \r\n");
-
     // A lesson keeps the keyboard.
     QTest::mouseClick(list->viewport(), Qt::LeftButton);
     QCoreApplication::processEvents();
     QCOMPARE(QApplication::focusWidget(), lessonBox());
 
-    QVERIFY(running().contains(QStringLiteral("tmrLimit")));
     window->Vymazat();
     QCOMPARE(list->count(), 0);
     QCOMPARE(running(), QStringList());
     QVERIFY(!miZnovu()->isEnabled());
-    QCOMPARE(fx->state.PocetChyb, 0);
   }
 
   void threeErrorsInARowBlockForASecond() {
-    window->startLessonRun(QStringLiteral("Lekce 1"), {u"", u"asdf "}, LessonKind::Lesson);
+    startLesson({u"", u"asdf "});
     typeText(lessonBox(), QStringLiteral("xxx"));
     fx->clock.advance(0.9);
     typeText(lessonBox(), QStringLiteral("d"));  // swallowed
-    QCOMPARE(label("lblRadek(1)")->text(), QStringLiteral("xxx"));
-    QVERIFY(lessonBox()->toPlainText().isEmpty());
     fx->clock.advance(0.2);
     typeText(lessonBox(), QStringLiteral("f"));
-    QCOMPARE(label("lblRadek(1)")->text(), QStringLiteral("xxx "));
+    QCOMPARE(text(QStringLiteral("lblRadek(1)")), QStringLiteral("xxx "));
   }
 };
 

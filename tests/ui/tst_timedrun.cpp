@@ -7,8 +7,6 @@
 #include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
-#include "tests/ui/support/typing.h"
-#include "ui/textholder.h"
 
 using namespace tymba;
 using namespace tymba::testing;
@@ -24,10 +22,8 @@ enum class Back { OkButton, Escape, CloseBox, F2, NewStart };
 class TestTimedRun : public MainWindowTest {
   Q_OBJECT
 
- private:
-  QString text(const QString& name) { return label(name)->text(); }
   QString resultValue(const char* name) {
-    return child<QLabel>(result(), QString::fromLatin1(name))->text();
+    return result() ? text(QString::fromLatin1(name), result()) : QStringLiteral("no result");
   }
 
   // Runs the clock timer every 50 ms of the fake clock for a while.
@@ -42,7 +38,7 @@ class TestTimedRun : public MainWindowTest {
   // second second on.
   void closeResult(Back back) {
     if (back == Back::OkButton) {
-      QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
+      QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdOK"), result()), Qt::LeftButton);
     } else if (back == Back::CloseBox) {
       QVERIFY(result()->close());
     } else {
@@ -51,16 +47,13 @@ class TestTimedRun : public MainWindowTest {
     }
   }
 
-  void startExercise(int minutes = 1) {
+  void startExercise(int minutes = 1, const QString& name = QStringLiteral("Hájovna")) {
     fx->state.DobaTestu = minutes;
     fx->state.ZtrataUhozu = 20;
-    MainWindowTest::startExercise(QStringLiteral("Hájovna"), kTarget);
+    MainWindowTest::startExercise(name, kTarget);
   }
 
  private slots:
-  void init() { openWindow(); }
-  void cleanup() { closeWindow(); }
-
   void exerciseRunEndedByKeyShowsItsValues_data() {
     QTest::addColumn<int>("endKey");
     QTest::addColumn<QString>("typed");
@@ -86,16 +79,14 @@ class TestTimedRun : public MainWindowTest {
     fx->clock.advance(seconds);
     pressKey(box(), endKey);
 
-    QVERIFY(result());
     QCOMPARE(fx->dialogs.opened.size(), 1);
     QCOMPARE(running(), QStringList{"tmrCasik"});
     QCOMPARE(result()->windowTitle(), QStringLiteral("Vyhodnocení- Hájovna"));
-    const char* names[] = {"lblHrubeUhozy",   "lblPocetChyb", "lblCisteUhozy",
-                           "lblProcentoChyb", "lblDobaTestu", "lblCisteUhozyMin"};
-    for (int i = 0; i < 6; ++i) QCOMPARE(resultValue(names[i]), values[i]);
-    QCOMPARE(child<QLabel>(result(), QStringLiteral("Label1"))->text(),
-             QStringLiteral("Hubé úhozy:"));
-    QVERIFY(fx->state.TestUkoncen && fx->state.PocetChyb == fx->state.ChybyVysledku);
+    QStringList shown;
+    for (const char* name : {"lblHrubeUhozy", "lblPocetChyb", "lblCisteUhozy", "lblProcentoChyb",
+                             "lblDobaTestu", "lblCisteUhozyMin"})
+      shown << resultValue(name);
+    QCOMPARE(shown, values);
     QVERIFY(child<QAction>(QStringLiteral("miUlozit"))->isEnabled());
     QCOMPARE(text(QStringLiteral("lblZahajeni")), QString());
   }
@@ -120,10 +111,12 @@ class TestTimedRun : public MainWindowTest {
     appendError(fx->state, 4, u"j");
     fx->state.PocetVzorku = 1;
     fx->state.VzorkyRychlosti = {5};
+    const QString name =
+        back == Back::NewStart ? QStringLiteral("Jiný") : QStringLiteral("Hájovna");
     if (back == Back::F2) {
       pressKey(box(), Qt::Key_F2);
     } else if (back == Back::NewStart) {
-      MainWindowTest::startExercise(QStringLiteral("Jiný"), kTarget);
+      startExercise(1, name);
     } else {
       pressKey(box(), Qt::Key_F5);
       // The gap the alignment found is marked in the typed text.
@@ -131,8 +124,6 @@ class TestTimedRun : public MainWindowTest {
       closeResult(back);
     }
 
-    const QString name =
-        back == Back::NewStart ? QStringLiteral("Jiný") : QStringLiteral("Hájovna");
     QVERIFY(!result() && fx->messages.said.isEmpty());
     QVERIFY(box()->toPlainText().isEmpty());
     QCOMPARE(QApplication::focusWidget(), box());
@@ -142,18 +133,17 @@ class TestTimedRun : public MainWindowTest {
     QVERIFY(st.PoziceChyb.empty() && st.VzorkyRychlosti.empty());
     QCOMPARE(running(), QStringList{"tmrCasik"});
     QVERIFY(!child<QAction>(QStringLiteral("miZnovu"))->isEnabled());
+    QCOMPARE(text(QStringLiteral("lblNazev")), name);
     if (back != Back::NewStart)
       QCOMPARE(text(QStringLiteral("lblSekunda(0)")), QStringLiteral("00"));
-    QCOMPARE(text(QStringLiteral("lblNazev")), name);
     QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - ") + name);
     std::u16string held;
     for (int i = 0; i < copies; ++i) held += kTarget + u"\r\n";
-    QVERIFY(child<TextHolder>(QStringLiteral("rtbZadani"))->text() == held);
+    QVERIFY(alignmentCopy() == held);
 
-    fx->clock.set(QDateTime(QDate(2026, 12, 3), QTime(10, 0, 33)));
+    fx->clock.set(QTime(10, 0, 33));
     typeText(box(), QStringLiteral("N"));  // the next keystroke starts a run of its own
-    QVERIFY(fx->state.TestBezi);
-    QCOMPARE(fx->state.CasZahajeni, 36033);
+    QCOMPARE(std::tuple(fx->state.TestBezi, fx->state.CasZahajeni), std::tuple(true, 36033));
   }
 
   void keysTypedOnIntoTheResultAreSwallowedForASecond_data() {
@@ -163,9 +153,7 @@ class TestTimedRun : public MainWindowTest {
     QTest::newRow("Space at once") << int(Qt::Key_Space) << 0.0 << false;
     QTest::newRow("Enter within the second") << int(Qt::Key_Return) << 0.9 << false;
     QTest::newRow("Esc within the second") << int(Qt::Key_Escape) << 0.5 << false;
-    QTest::newRow("a letter within the second") << int(Qt::Key_A) << 0.5 << false;
     QTest::newRow("Space after the second") << int(Qt::Key_Space) << 1.0 << true;
-    QTest::newRow("Enter after the second") << int(Qt::Key_Return) << 1.0 << true;
     QTest::newRow("Esc after the second") << int(Qt::Key_Escape) << 1.2 << true;
     QTest::newRow("a letter after the second") << int(Qt::Key_A) << 1.0 << false;
   }
@@ -179,11 +167,11 @@ class TestTimedRun : public MainWindowTest {
     // A key still pending when the run ends does not join the scored text.
     QCoreApplication::postEvent(
         box(), new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
-    fx->clock.set(QDateTime(QDate(2026, 12, 3), QTime(23, 59, 59, 500)));  // the second wraps
+    fx->clock.set(QTime(23, 59, 59, 500));  // the second wraps at midnight
     pressKey(box(), Qt::Key_F5);
     QCOMPARE(box()->toPlainText(), QStringLiteral("Na kraji"));
     QApplication::setActiveWindow(result());
-    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(result(), QStringLiteral("cmdOK")));
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(QStringLiteral("cmdOK"), result()));
     fx->clock.advance(later);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QCOMPARE(!result(), closes);
@@ -210,20 +198,16 @@ class TestTimedRun : public MainWindowTest {
     startExercise(1);
     typeText(box(), QStringLiteral("Na kraji"));
     auto* bar = child<QFrame>(QStringLiteral("lblZacatek"));
-    auto* frame = child<QFrame>(QStringLiteral("lblKonecna"));
     runClock(30.0);  // the last whole-second reading was at 29.4 s
-    QVERIFY(qAbs(bar->width() - frame->width() * 29.4 / 60) <= 1);
+    QVERIFY(qAbs(bar->width() - child<QFrame>(QStringLiteral("lblKonecna"))->width() * 0.49) <= 1);
     runClock(29.9);
     QVERIFY(!result());
     runClock(0.1);  // the first reading at a full minute ends the run
-    QVERIFY(result());
+    QCOMPARE(resultValue("lblDobaTestu"), QStringLiteral("1 : 00"));
     QCOMPARE(bar->width(), 1);  // the evaluated run's bar is back at rest
     QCOMPARE(texts({"lblMinuta(0)", "lblSekunda(0)"}), (QStringList{"00", "00"}));
     QVERIFY(!box()->isEnabled());  // nothing can be typed after the time is up
-    QCOMPARE(running(), QStringList{"tmrCasik"});
-    QCOMPARE(fx->state.CasUkonceni, 0);  // the result has taken it and cleared it
-    QCOMPARE(resultValue("lblDobaTestu"), QStringLiteral("1 : 00"));
-    QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdOK")), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdOK"), result()), Qt::LeftButton);
     QVERIFY(box()->isEnabled());
   }
 
@@ -242,8 +226,7 @@ class TestTimedRun : public MainWindowTest {
   void lessonLimitsShowSpeedAndErrorsAgainstTheLimits() {
     fx->state.nastaveni.LimitRychlost = 120;
     fx->state.nastaveni.LimitChyba = 5;
-    window->startLessonRun(QStringLiteral("Lekce 1"), {u"", u"asdf jklů asdf "},
-                           LessonKind::Lesson);
+    startLesson({u"", u"asdf jklů asdf "});
     QVERIFY(child<QWidget>(QStringLiteral("frmLimity"))->isVisible());
     typeText(lessonBox(), QStringLiteral("asdx"));  // 4 keystrokes, one wrong
     fx->clock.advance(3.0);
@@ -263,20 +246,17 @@ class TestTimedRun : public MainWindowTest {
 
   void lessonRunEndsAfterItsLastLineCountingEveryError() {
     QFETCH(Back, back);
-    window->startLessonRun(QStringLiteral("Lekce 1"), {u"", u"ab ", u"cd"}, LessonKind::Lesson);
+    startLesson({u"", u"ab ", u"cd"});
     typeText(lessonBox(), QStringLiteral("xy "));  // two adjacent errors
     QVERIFY(!result());
-    QCOMPARE(text(QStringLiteral("lblRadek(0)")), QStringLiteral("cd"));
     if (back == Back::F2) {
       pressKey(lessonBox(), Qt::Key_F2);
     } else {
       fx->clock.advance(6);
       typeText(lessonBox(), QStringLiteral("cd"));  // a last line without a blank ends at its end
-      QVERIFY(result());
       QCOMPARE(running(), QStringList{"tmrCasik"});
-      QCOMPARE(resultValue("lblPocetChyb"), QStringLiteral("2"));
       // "xy \r\ncd\r\n": nine characters, and blanks and line breaks are shifted.
-      QCOMPARE(resultValue("lblHrubeUhozy"), QStringLiteral("14"));
+      QCOMPARE(resultValue("lblHrubeUhozy") + " " + resultValue("lblPocetChyb"), "14 2");
       closeResult(back);
     }
     QCOMPARE(texts({"lblRadek(0)", "lblRadek(2)"}), (QStringList{"ab ", "cd"}));

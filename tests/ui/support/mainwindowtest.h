@@ -1,6 +1,8 @@
 #pragma once
-// The base of the main window's tests: a fresh window on a fresh fixture
-// for every test function, and handles to its controls by object name.
+// The base of the window tests: a fresh main window on a fresh fixture for
+// every test function, handles to controls by object name, and typing as a
+// user types (QTest::keyClicks takes ASCII only, so each character goes as a
+// key event of its own carrying the text; "\n" goes as Return).
 
 #include <QApplication>
 #include <QLabel>
@@ -13,15 +15,24 @@
 #include "tests/ui/support/windowfixture.h"
 #include "ui/frmVysledek.h"
 #include "ui/frmZaklad.h"
+#include "ui/textholder.h"
 #include "ui/typingbox.h"
 
 namespace tymba::testing {
 
+void typeText(QWidget* widget, const QString& text);
+void pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
 class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { openWindow(); }
+  void cleanup() { closeWindow(); }
+
  protected:
-  // Call from the test's init() and cleanup() slots.
   void openWindow() {
-    fx = std::make_unique<WindowFixture>();
+    if (!fx) fx = std::make_unique<WindowFixture>();
     window = std::make_unique<frmZaklad>(fx->context);
     window->resize(960, 700);
     window->show();
@@ -34,26 +45,25 @@ class MainWindowTest : public QObject {
     fx.reset();
   }
 
-  template <typename T>
-  T* child(QObject* parent, const QString& name) {
-    T* found = parent->findChild<T*>(name);
+  template <typename T = QLabel>
+  T* child(const QString& name, QObject* parent = nullptr) {
+    T* found = (parent ? parent : window.get())->findChild<T*>(name);
     if (!found) qFatal("no child %s", qPrintable(name));
     return found;
   }
-  template <typename T>
-  T* child(const QString& name) {
-    return child<T>(window.get(), name);
+  QString text(const QString& name, QObject* parent = nullptr) {
+    return child<QLabel>(name, parent)->text();
+  }
+  QStringList texts(std::initializer_list<const char*> names) {
+    QStringList all;
+    for (const char* name : names) all << text(QString::fromLatin1(name));
+    return all;
   }
   TypingBox* box() { return child<TypingBox>(QStringLiteral("txtVysledek")); }
   TypingBox* lessonBox() { return child<TypingBox>(QStringLiteral("txtVVysledek")); }
   QTimer* timer(const char* name) { return child<QTimer>(QString::fromLatin1(name)); }
-  QLabel* label(const QString& name) { return child<QLabel>(name); }
-  // The captions of the named labels, in the order named.
-  QStringList texts(std::initializer_list<const char*> names) {
-    QStringList all;
-    for (const char* name : names) all << label(QString::fromLatin1(name))->text();
-    return all;
-  }
+  // The timer's tick, without waiting for it.
+  void tick(const char* name) { QMetaObject::invokeMethod(timer(name), "timeout"); }
   // Which of the main window's timers are running.
   QStringList running() {
     QStringList names;
@@ -61,6 +71,10 @@ class MainWindowTest : public QObject {
       if (timer(name)->isActive()) names << QString::fromLatin1(name);
     return names;
   }
+  const std::u16string& alignmentCopy() {
+    return child<TextHolder>(QStringLiteral("rtbZadani"))->text();
+  }
+
   // Puts an exercise text into the program folder's exercise folder.
   void addExerciseText(const QString& name, const std::u16string& text) {
     const auto folder = fx->context.programFolder / "cviceni";
@@ -73,9 +87,9 @@ class MainWindowTest : public QObject {
     QVERIFY(window->startExerciseRun(name));
     fx->messages.said.clear();
   }
-
-  // The timer's tick, without waiting for it.
-  void tick(const char* name) { QMetaObject::invokeMethod(timer(name), "timeout"); }
+  void startLesson(std::vector<std::u16string> lines) {
+    window->startLessonRun(QStringLiteral("Lekce 1"), std::move(lines), LessonKind::Lesson);
+  }
   // The result window the run opened, while it is open.
   frmVysledek* result() { return fx ? fx->dialogs.last<frmVysledek>() : nullptr; }
 

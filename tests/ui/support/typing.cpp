@@ -1,16 +1,15 @@
-#include "tests/ui/support/typing.h"
-
 #include <QTest>
+
+#include "tests/ui/support/mainwindowtest.h"
 
 namespace tymba::testing {
 
 void typeText(QWidget* widget, const QString& text) {
   for (const QChar ch : text) {
-    if (ch == QLatin1Char('\n')) {
+    if (ch == QLatin1Char('\n'))
       QTest::keyClick(widget, Qt::Key_Return);
-    } else {
+    else
       QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
   }
 }
 
