@@ -1,8 +1,9 @@
-// The dialogs the main window's menus open, opened and answered as a user
-// does: the lists of texts and of files, the test settings, and the menus'
-// own rules.
+// The program's start and the windows the main window's menus open, opened
+// and answered as a user does: the lists of texts and of files, the test
+// settings, the menus' own rules.
 
 #include <QAction>
+#include <QFile>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,11 +16,12 @@
 #include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
-#include "ui/frmAplikace.h"
 #include "ui/frmSlozka.h"
 #include "ui/frmTest.h"
 #include "ui/frmUkaz.h"
 #include "ui/frmUzivNastaveni.h"
+#include "ui/startup.h"
+#include "ui/targettextlabel.h"
 
 using namespace tymba;
 using namespace tymba::testing;
@@ -42,65 +44,49 @@ class TestDialogs : public MainWindowTest {
     return names;
   }
   std::filesystem::path exerciseFolder() { return fx->context.programFolder / "cviceni"; }
-
   // The test settings: minutes and loss per error typed in, then OK.
   void fill(QWidget* dialog, const QString& minutes, const QString& loss) {
     child<QLineEdit>(QStringLiteral("txtDoba"), dialog)->setText(minutes);
     child<QLineEdit>(QStringLiteral("txtChyba"), dialog)->setText(loss);
     click("cmdOK", dialog);
   }
-
-  // The folder browser, on a folder "Cviceni" whose case differs from the
-  // one the program asks for.
-  frmSlozka* openBrowser() {
-    const auto folder = fx->context.programFolder / "Cviceni";
-    std::filesystem::create_directories(folder);
-    for (const char* name :
-         {"Čaj.txt", "abc.TXT", "lekce.vyu", "ČTIMNE", ".skrytý.txt", "Dub.txt", "chata.txt"})
-      writeText(folder / name, u"x");
-    return open<frmSlozka>(QStringLiteral("miSlozka"));
-  }
-  QTreeView* tree(frmSlozka* browser) { return child<QTreeView>(QStringLiteral("Dir1"), browser); }
-  QModelIndex folderIndex(frmSlozka* browser, const std::filesystem::path& folder) {
-    auto* model = qobject_cast<QFileSystemModel*>(tree(browser)->model());
-    return model ? model->index(QString::fromStdString(folder.string())) : QModelIndex();
-  }
-  void enterPattern(frmSlozka* browser, const QString& pattern) {
-    auto* box = child<QLineEdit>(QStringLiteral("txtPrikaz"), browser);
-    box->setText(pattern);
-    QTest::keyClick(box, Qt::Key_Return);
+  // The start-up on a fresh fixture, the typing font installed or not.
+  std::unique_ptr<StartUp> startUp(bool fontPresent) {
+    closeWindow();
+    fx = std::make_unique<WindowFixture>();
+    return std::make_unique<StartUp>(fx->context, [fontPresent](const QString& family) {
+      return fontPresent && family == QStringLiteral("Courier New CE");
+    });
   }
 
  private slots:
-  void theSettingsCheckWhatIsTyped_data() {
-    QTest::addColumn<QString>("minutes");
-    QTest::addColumn<QString>("loss");
-    QTest::addColumn<QString>("outcome");  // "minutes loss" taken, or the focused field | message
-    const QString refused = QStringLiteral("| Přerušení, Exclamation: ");
-    const QString doba =
-        "txtDoba " + refused + "Můžete zadávat pouze hodnoty pro pole 'doba' pouze od 1 do 60";
-    const QString chyba =
-        "txtChyba " + refused + "Můžete zadávat pouze hotnoty pro pole 'chyba' pouze od 1 do 500";
-    const QString numbers = refused +
-                            "Všechna políčka mohou mít pouze číselnou hodnotu\r\n"
-                            "Políčko 'Doba testu' nesmí přesáhnout hodnotu 60 minut\r\n"
-                            "Ztráta úhozů nesmí přesáhnout 500 úhozů";
-    const QString empty = refused + "Všechna políčka musí být vyplněna";
-    const std::tuple<const char*, QString, QString, QString> rows[] = {
-        {"the longest and the dearest", "60", "500", "60 500"},
-        {"a decimal comma rounds half to even", "7,5", "20", "8 20"},
-        {"0,6 rounds up to the shortest", "0,6", "0,6", "1 1"},
-        {"61 minutes", "61", "20", doba},
-        {"0,5 minutes round to 0", "0,5", "20", doba},
-        {"a loss of 0,5 rounds to 0", "10", "0,5", chyba},
-        {"a loss of 501", "10", "501", chyba},
-        {"nan is no number", "nan", "20", "txtDoba " + numbers},
-        {"letters for the loss", "10", "ab", "txtChyba " + numbers},
-        {"both empty", "", "", "txtChyba " + empty},
-        {"minutes empty", "", "20", "txtDoba " + empty},
+  void aMissingFontEndsTheProgramWithAMessage() {
+    auto start = startUp(false);
+    QVERIFY(!start->begin() && !start->mainWindow());
+    QCOMPARE(fx->messages.said, QStringList{"Přerušení, Critical: Typ písma 'Courier New CE' "
+                                            "nebyl nalezen, proto nemohu pokračovat."});
+    for (const QWidget* widget : QApplication::topLevelWidgets()) QVERIFY(!widget->isVisible());
+  }
+
+  void coloursInEitherFormShowAlike() {
+    closeWindow();
+    fx = std::make_unique<WindowFixture>();
+    std::filesystem::create_directories(fx->settings.file().parent_path());
+    std::ofstream(fx->settings.file()) << "[Moznosti]\nStav=OK\nPozadi=1\nBarva=-2147483633\n"
+                                          "Barva2=&HFF\nBarvaPisma=16711680\n";
+    openWindow();
+    // A system colour, and 0x0000FF and 0xFF0000 as blue, green, red from the top.
+    const auto shown = [this](const char* band) {
+      return child<QWidget>(QString::fromLatin1(band))->grab().toImage().pixelColor(4, 4);
     };
-    for (const auto& [row, minutes, loss, outcome] : rows)
-      QTest::newRow(row) << minutes << loss << outcome;
+    QCOMPARE(shown("lblLinka(3)"), QApplication::palette().color(QPalette::Button));
+    QCOMPARE(shown("lblLinka1(3)"), QColor(255, 0, 0));
+    QCOMPARE(child<QWidget>(QStringLiteral("lblZadani(1)"))->palette().color(QPalette::WindowText),
+             QColor(0, 0, 255));
+  }
+
+  void theSettingsCheckWhatIsTyped_data() {
+    rowsFrom("settings.txt", {"minutes", "loss", "outcome"});
   }
 
   void theSettingsCheckWhatIsTyped() {
@@ -113,7 +99,7 @@ class TestDialogs : public MainWindowTest {
     fill(dialog, minutes, loss);
     const bool taken = fx->messages.said.isEmpty();
     QCOMPARE(taken ? QStringLiteral("%1 %2").arg(fx->state.DobaTestu).arg(fx->state.ZtrataUhozu)
-                   : dialog->focusWidget()->objectName() + " | " + fx->messages.said.join('\n'),
+                   : dialog->focusWidget()->objectName() + ": " + fx->messages.said.join('\n'),
              outcome);
     // Taken, the list of texts follows; refused, nothing has changed.
     QCOMPARE(std::tuple(dialog->isVisible(), bool(fx->dialogs.last<frmTest>())),
@@ -127,8 +113,10 @@ class TestDialogs : public MainWindowTest {
     for (const char* opener : {"miUzivTest", "miTestSoubor"})
       for (const char* way : {"Storno", "Esc", "close box"})
         QTest::addRow("%s, %s", opener, way) << opener << way;
-    for (const char* way : {"OK on a text too large", "no file chosen"})
+    for (const char* way : {"OK on a text too large", "OK on an empty text", "no file chosen"})
       QTest::addRow("miTestSoubor, %s", way) << "miTestSoubor" << way;
+    for (const char* opener : {"miUzivTest", "mi5Test"})
+      QTest::addRow("%s, no exercise folder", opener) << opener << "no exercise folder";
   }
 
   void everyWayOfCancellingRestoresWhatTheMenuChanged() {
@@ -144,9 +132,9 @@ class TestDialogs : public MainWindowTest {
                         s.DruhTestu, s.DobaTestu, s.ZtrataUhozu);
     };
     const auto before = source();
-    std::filesystem::create_directories(exerciseFolder());
-    const auto file = fx->context.programFolder / "velký.txt";
-    std::ofstream(file) << std::string(kMaxTextFileBytes + 1, 'a');
+    if (way != "no exercise folder") std::filesystem::create_directories(exerciseFolder());
+    const auto file = fx->context.programFolder / "text.txt";
+    std::ofstream(file) << std::string(way.endsWith("empty text") ? 0 : kMaxTextFileBytes + 1, 'a');
     if (way != "no file chosen") fx->files.answers.enqueue(QString::fromStdString(file.string()));
     auto* dialog = open<frmUzivNastaveni>(opener);
     QCOMPARE(source() != before, dialog != nullptr);
@@ -158,31 +146,29 @@ class TestDialogs : public MainWindowTest {
       fill(dialog, "3", "10");
     else if (dialog)
       dialog->close();
-    QVERIFY(!fx->dialogs.last<frmUzivNastaveni>());
-    QVERIFY(source() == before);
-    QCOMPARE(fx->messages.said.size(), int(way.startsWith("OK")));
-    if (way.startsWith("OK")) QVERIFY(fx->messages.said[0].contains("příliš velká"));
+    QVERIFY(!fx->dialogs.last<QDialog>() && source() == before);
+    const QString told = way.endsWith("folder")  ? "Přerušení, Critical: Složka s písemnostmi"
+                         : way.endsWith("large") ? "příliš velká"
+                         : way.endsWith("empty text") ? "je prázdná"
+                                                      : "";
+    QCOMPARE(fx->messages.said.size(), int(!told.isEmpty()));
+    QVERIFY(fx->messages.said.join(QString()).contains(told));
   }
 
   void aTextFileStartsAtOnceWithoutTheRules() {
     const auto file = fx->context.programFolder / "Moje texty" / "Vlastní Text.TXT";
     std::filesystem::create_directories(file.parent_path());
-    // Written by another editor: UTF-8 with LF line ends.
-    std::ofstream(file, std::ios::binary) << "M\xC5\xAFj text.\nDruh\xC3\xBD \xC5\x99\xC3\xA1"
-                                             "dek.";
+    writeText(file, u"Můj text.");
     const QString path = QString::fromStdString(file.string());
     fx->files.answers.enqueue(path);
     auto* dialog = open<frmUzivNastaveni>(QStringLiteral("miTestSoubor"));
-    QVERIFY(dialog && fx->files.asked.size() == 1);
-    QVERIFY(fx->files.asked[0].folder.endsWith(QStringLiteral("/cviceni")));
-    QVERIFY(fx->files.asked[0].filter.startsWith(QStringLiteral("Textové soubory (*.txt)")));
+    QVERIFY(dialog && fx->files.asked[0].folder.endsWith(QStringLiteral("/cviceni")));
     fill(dialog, "3", "10");
     QVERIFY(fx->messages.said.isEmpty() && !fx->dialogs.last<frmTest>());
-    QVERIFY(alignmentCopy().starts_with(u"Můj text.\r\nDruhý řádek."));
+    QVERIFY(alignmentCopy().starts_with(u"Můj text.\r\n"));
     QCOMPARE(std::tuple(fx->state.TextZeSouboru, fx->state.ZtrataUhozu), std::tuple(true, 10));
-    QCOMPARE(window->focusWidget(), box());
-    QApplication::setActiveWindow(window.get());
     // F2 starts it again under the same name and title.
+    QApplication::setActiveWindow(window.get());
     typeText(box(), QStringLiteral("M"));
     pressKey(box(), Qt::Key_F2);
     QVERIFY(box()->toPlainText().isEmpty());
@@ -190,181 +176,80 @@ class TestDialogs : public MainWindowTest {
     QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - ") + path);
   }
 
-  void theListShowsTheTextsInCzechOrderAndWantsAChoice() {
+  void theListShowsTheTextsInCzechOrderToPreviewAndStart() {
+    fx->state.nastaveni.Chyba = 15;
     for (const char* name : {"abc", "Dub", "Čaj", "Cesta", "chata"})
-      addExerciseText(QString::fromUtf8(name), u"Text.");
+      addExerciseText(QString::fromUtf8(name), u"Text.\r\nDruhý.");
     writeText(exerciseFolder() / "poznámka.doc", u"není text");
-    auto* list = open<frmTest>(QStringLiteral("mi1Test"));
+    auto* list = open<frmTest>(QStringLiteral("mi5Test"));
+    auto* view = child<QListWidget>(QStringLiteral("lstSeznam"), list);
     QCOMPARE(items("lstSeznam", list), (QStringList{"abc", "Cesta", "Čaj", "Dub", "chata"}));
     QVERIFY(!child<QPushButton>(QStringLiteral("cmdUkaz"), list)->isEnabled());
     click("cmdOK", list);
     QCOMPARE(fx->messages.said, QStringList{"Chyba, Exclamation: Vyberte písemnost"});
-    QVERIFY(list->isVisible());
-    click("Command2", list);  // cancelled: nothing to type
-    QVERIFY(!fx->dialogs.last<frmTest>() && !box()->isEnabled());
-  }
-
-  void withoutTheExerciseFolderNothingOpens_data() {
-    QTest::addColumn<QString>("menuItem");
-    QTest::newRow("a 5-minute test") << "mi5Test";
-    QTest::newRow("a test of one's own") << "miUzivTest";
-  }
-
-  void withoutTheExerciseFolderNothingOpens() {
-    QFETCH(QString, menuItem);
-    QVERIFY(!open<QDialog>(menuItem));
-    QCOMPARE(fx->state.DobaTestu, 1);
-    QCOMPARE(fx->messages.said.size(), 1);
-    QVERIFY(fx->messages.said[0].startsWith("Přerušení, Critical: "));
-    QVERIFY(fx->messages.said[0].contains(QString::fromStdString(exerciseFolder().string())));
-  }
-
-  void aChosenTextStartsTheTestOfTheMenuItem_data() {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<bool>("doubleClick");  // else a click and OK
-    QTest::addColumn<int>("minutes");
-    QTest::addColumn<QString>("rules");  // a part of the rules shown
-    QTest::newRow("a double click, minute test") << "mi1Test" << true << 1 << "po dobu 1 munut";
-    QTest::newRow("OK, accuracy test") << "miTestPresnosti" << false << 5 << "nemáte možnost";
-  }
-
-  void aChosenTextStartsTheTestOfTheMenuItem() {
-    QFETCH(QString, menuItem);
-    QFETCH(bool, doubleClick);
-    QFETCH(int, minutes);
-    QFETCH(QString, rules);
-    fx->state.nastaveni.Chyba = 15;
-    addExerciseText(QStringLiteral("Jaro"), u"Jaro je tady.");
-    auto* list = open<frmTest>(menuItem);
-    auto* view = child<QListWidget>(QStringLiteral("lstSeznam"), list);
-    const QPoint onText = view->visualItemRect(view->item(0)).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onText);
-    if (doubleClick)
-      QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, onText);
-    else
-      click("cmdOK", list);
-    QVERIFY(!fx->dialogs.last<frmTest>());
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - Jaro"));
-    QCOMPARE(std::tuple(fx->state.DobaTestu, fx->state.ZtrataUhozu, fx->state.BezMazani),
-             std::tuple(minutes, 15, !doubleClick));
-    QVERIFY(fx->messages.said.last().contains(rules));
-  }
-
-  void aTextChosenWithTheKeyboardCanBePreviewed_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("chosen");
-    QTest::newRow("arrow") << int(Qt::Key_Down) << "abc";
-    QTest::newRow("Home") << int(Qt::Key_Home) << "abc";
-    QTest::newRow("first letter") << int(Qt::Key_Z) << "Zima";
-  }
-
-  void aTextChosenWithTheKeyboardCanBePreviewed() {
-    QFETCH(int, key);
-    QFETCH(QString, chosen);
-    for (const char* name : {"abc", "Jaro", "Zima"}) addExerciseText(name, u"Text.\r\nDruhý.");
-    auto* list = open<frmTest>(QStringLiteral("mi5Test"));
-    QTest::keyClick(child<QListWidget>(QStringLiteral("lstSeznam"), list), Qt::Key(key));
+    // Chosen with the keyboard, the text can be previewed.
+    QTest::keyClick(view, Qt::Key_D);
     click("cmdUkaz", list);
     auto* preview = fx->dialogs.last<frmUkaz>();
-    QVERIFY(preview);
-    QCOMPARE(text(QStringLiteral("lblNazev"), preview), chosen);
+    QVERIFY(preview && text(QStringLiteral("lblNazev"), preview) == QStringLiteral("Dub"));
     QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtUkaz"), preview)->toPlainText(),
              QStringLiteral("Text.\nDruhý."));
+    preview->close();
+    // A double click starts the test with the loss per error of the options.
+    const QPoint onText = view->visualItemRect(view->item(0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onText);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, onText);
+    QVERIFY(!fx->dialogs.last<frmTest>());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - abc"));
+    QCOMPARE(std::tuple(fx->state.DobaTestu, fx->state.ZtrataUhozu, fx->state.BezMazani),
+             std::tuple(5, 15, false));
+    QVERIFY(fx->messages.said.last().contains("po dobu 5 munut"));
   }
 
-  void theBrowserListsTheExerciseFolderAsThePatternSays() {
-    frmSlozka* browser = openBrowser();
-    const QString folder = QString::fromStdString((fx->context.programFolder / "Cviceni").string());
-    QCOMPARE(text(QStringLiteral("lblCesta"), browser), folder);
-    QCOMPARE(items("File1", browser),
-             (QStringList{"abc.TXT", "Čaj.txt", "ČTIMNE", "Dub.txt", "chata.txt", "lekce.vyu"}));
-    // The tree is open down to that folder and has it chosen.
-    QCoreApplication::processEvents();
-    const QModelIndex current = tree(browser)->currentIndex();
-    QCOMPARE(current, folderIndex(browser, folder.toStdString()));
-    QVERIFY(tree(browser)->isExpanded(current.parent()));
-    enterPattern(browser, QStringLiteral("*.txt"));
-    QCOMPARE(items("File1", browser), (QStringList{"abc.TXT", "Čaj.txt", "Dub.txt", "chata.txt"}));
-    enterPattern(browser, QStringLiteral("č*; *.VYU"));
+  void theBrowserListsAFolderAsThePatternSays() {
+    const auto folder = fx->context.programFolder / "Cviceni";  // not as the program spells it
+    std::filesystem::create_directories(folder);
+    for (const char* name : {"Čaj.txt", "abc.TXT", "lekce.vyu", "ČTIMNE", ".skrytý.txt"})
+      writeText(folder / name, u"x");
+    const auto other = fx->context.programFolder / "Jiné texty";
+    std::filesystem::create_directories(other / "podsložka");
+    writeText(other / "dopis.txt", u"x");
+    auto* browser = open<frmSlozka>(QStringLiteral("miSlozka"));
+    QCOMPARE(text(QStringLiteral("lblCesta"), browser), QString::fromStdString(folder.string()));
+    QCOMPARE(items("File1", browser), (QStringList{"abc.TXT", "Čaj.txt", "ČTIMNE", "lekce.vyu"}));
+    auto* box = child<QLineEdit>(QStringLiteral("txtPrikaz"), browser);
+    box->setText(QStringLiteral("č*; *.VYU"));
+    QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(items("File1", browser), (QStringList{"Čaj.txt", "ČTIMNE", "lekce.vyu"}));
+    auto* tree = child<QTreeView>(QStringLiteral("Dir1"), browser);
+    auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+    tree->setCurrentIndex(model->index(QString::fromStdString(other.string())));
+    QCOMPARE(text(QStringLiteral("lblCesta"), browser), QString::fromStdString(other.string()));
+    QCOMPARE(items("File1", browser), QStringList{});  // the pattern stays
     click("cmdZavrit", browser);
     QVERIFY(!fx->dialogs.last<frmSlozka>());
   }
 
-  void aFolderChosenInTheTreeListsItsFilesIfItCan() {
-    const auto other = fx->context.programFolder / "Jiné texty";
-    const auto gone = fx->context.programFolder / "zmizelá";
-    std::filesystem::create_directories(other / "podsložka");
-    std::filesystem::create_directories(gone);
-    writeText(other / "dopis.txt", u"x");
-    frmSlozka* browser = openBrowser();
-    const QModelIndex shown = folderIndex(browser, gone);
-    QVERIFY(shown.isValid());
-    std::filesystem::remove(gone);  // vanishes while the tree still shows it
-    tree(browser)->setCurrentIndex(shown);
-    QCOMPARE(fx->messages.said.size(), 1);
-    QVERIFY(fx->messages.said[0].startsWith("Přerušení, Critical: "));
-    QVERIFY(fx->messages.said[0].contains(QStringLiteral("zmizelá")));
-    QCOMPARE(items("File1", browser).size(), 6);  // the previous folder's
-    tree(browser)->setCurrentIndex(folderIndex(browser, other));
-    QCOMPARE(text(QStringLiteral("lblCesta"), browser), QString::fromStdString(other.string()));
-    QCOMPARE(items("File1", browser), QStringList{"dopis.txt"});
-  }
-
   void menusOfferWhatTheStateAllows_data() {
-    QTest::addColumn<QString>("user");
-    QTest::addColumn<QString>("typed");  // into an exercise run
-    QTest::addColumn<QStringList>("enabled");
-    QTest::addColumn<QStringList>("disabled");
-    QTest::newRow("idle, the main identity")
-        << "Hlavni"
-        << ""
-        << QStringList{"miOtevrit",    "miSlozka", "miKonec",    "mi1Test",   "miProcvicovani",
-                       "miKlavesnice", "miPismo",  "miMoznosti", "miAplikace"}
-        << QStringList{"miVyhodnoceniTestu", "miOdhlasitIdentitu", "miUzivatel"};
-    QTest::newRow("idle, another identity")
-        << "Jana"
-        << "" << QStringList{"miOdhlasitIdentitu", "miUzivatel"} << QStringList{};
-    // The later rules of "Zobrazit" win over the clock.
-    QTest::newRow("a timed run")
-        << "Hlavni"
-        << "Ja" << QStringList{"miVyhodnoceniTestu"}
-        << QStringList{"miOtevrit",  "miSlozka",   "miIdentity",     "miPrepnoutIdentitu",
-                       "miKonec",    "mi1Test",    "mi5Test",        "miTestPresnosti",
-                       "miUzivTest", "miVyuka",    "miProcvicovani", "miKlavesnice",
-                       "miMoznosti", "miAplikace", "miPismo"};
+    rowsFrom("menus.txt", {"identity", "typed", "offered", "refused"});
   }
 
   void menusOfferWhatTheStateAllows() {
-    QFETCH(QString, user);
+    QFETCH(QString, identity);
     QFETCH(QString, typed);
-    QFETCH(QStringList, enabled);
-    QFETCH(QStringList, disabled);
-    fx->state.AktualniUzivatel = user.toStdU16String();
+    QFETCH(QString, offered);
+    QFETCH(QString, refused);
+    fx->state.AktualniUzivatel = identity.toStdU16String();
     if (!typed.isEmpty()) {
       startExercise(QStringLiteral("Jaro"), u"Jaro je tady.");
       typeText(box(), typed);
     }
     for (QAction* menu : window->menuBar()->actions()) emit menu->menu()->aboutToShow();
     QStringList wrong;
-    for (const QString& name : enabled)
-      if (!child<QAction>(name)->isEnabled()) wrong << name;
-    for (const QString& name : disabled)
-      if (child<QAction>(name)->isEnabled()) wrong << name;
+    for (const QString& name : (offered + " " + refused).split(QLatin1Char(' ')))
+      if (child<QAction>(name)->isEnabled() != offered.split(QLatin1Char(' ')).contains(name))
+        wrong << name;
     QCOMPARE(wrong, QStringList());
-  }
-
-  void helpNoticeAndAboutWindow() {
-    QApplication::setApplicationName(QStringLiteral("Tymba"));
-    child<QAction>(QStringLiteral("miObsah"))->trigger();
-    QCOMPARE(fx->messages.said,
-             QStringList{"Tymba, Information: Veškeré informace ohledně ovládání a používání "
-                         "tohoto programu naleznete na instalačním CD v podobě dokumentu Word v "
-                         "kořenovém adresáři pod názvem manuál.doc"});
-    auto* about = open<frmAplikace>(QStringLiteral("miAplikace"));
-    QVERIFY(about);
-    click("Command1", about);
-    QVERIFY(!fx->dialogs.last<frmAplikace>());
   }
 };
 

@@ -22,6 +22,9 @@ namespace tymba::testing {
 
 void typeText(QWidget* widget, const QString& text);
 void pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Adds a row for each line "row name | value | ..." of the file in golden/,
+// with a QString column for each value; "\r" and "\n" stand for CR and LF.
+void rowsFrom(const char* file, std::initializer_list<const char*> columns);
 
 class MainWindowTest : public QObject {
   Q_OBJECT

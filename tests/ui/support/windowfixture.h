@@ -27,19 +27,17 @@ class FakeClock final : public Clock {
   QDateTime now_{QDate(2026, 12, 3), QTime(10, 0, 0)};
 };
 
-// Each box as one line "title, icon: text"; answers OK, or "Yes" to a
-// question, unless the queue says otherwise.
+// Records each box as one line "title, icon: text" and answers OK, or "Yes"
+// to a question.
 class RecordingMessages final : public Messages {
  public:
   MessageAnswer show(const QString& text, const QString& title, MessageIcon icon,
                      MessageButtons buttons) override {
     const char* icons[] = {"Information", "Exclamation", "Critical", "Question"};
     said << QStringLiteral("%1, %2: %3").arg(title, icons[int(icon)], text);
-    if (!answers.isEmpty()) return answers.dequeue();
     return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
   }
   QStringList said;
-  QQueue<MessageAnswer> answers;
 };
 
 class NonBlockingDialogs final : public DialogRunner {
