@@ -1,28 +1,75 @@
 #pragma once
-// Everything a window test needs: the shared state, a fake clock, recorded
-// message boxes and a temporary program folder, handed over as the
-// application hands them to its windows.
+// Everything a window test hands to the windows, as the application hands its
+// services: a clock that stands still until the test moves it, message boxes
+// and file dialogs recorded and answered from queues, dialogs shown without
+// waiting, a temporary program folder and settings file.
 
+#include <QDialog>
 #include <QLocale>
+#include <QPointer>
+#include <QQueue>
+#include <QStringList>
 #include <QTemporaryDir>
-#include <memory>
 
 #include "core/sharedstate.h"
 #include "storage/inisettingsstore.h"
-#include "tests/ui/support/answeringfiledialogs.h"
-#include "tests/ui/support/fakeclock.h"
-#include "tests/ui/support/nonblockingdialogs.h"
-#include "tests/ui/support/recordingmessages.h"
 #include "ui/application.h"
 
 namespace tymba::testing {
 
-struct WindowFixture {
-  WindowFixture()
-      : settings(std::filesystem::path(programDir.path().toStdString()) / "config" / "Tymba.ini"),
-        context{state, clock, messages, dialogs, files, settings, programDir.path().toStdString()} {
-    QLocale::setDefault(QLocale(QLocale::Czech));
+class FakeClock final : public Clock {
+ public:
+  QDateTime now() const override { return now_; }
+  void advance(double seconds) { now_ = now_.addMSecs(static_cast<qint64>(seconds * 1000.0)); }
+  void set(QTime time) { now_.setTime(time); }
+
+ private:
+  QDateTime now_{QDate(2026, 12, 3), QTime(10, 0, 0)};
+};
+
+// Records each box as one line "title, icon: text" and answers OK, or "Yes"
+// to a question.
+class RecordingMessages final : public Messages {
+ public:
+  MessageAnswer show(const QString& text, const QString& title, MessageIcon icon,
+                     MessageButtons buttons) override {
+    const char* icons[] = {"Information", "Exclamation", "Critical", "Question"};
+    said << QStringLiteral("%1, %2: %3").arg(title, icons[int(icon)], text);
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
   }
+  QStringList said;
+};
+
+class NonBlockingDialogs final : public DialogRunner {
+ public:
+  void run(QDialog& dialog) override {
+    opened.append(&dialog);
+    dialog.setModal(true);
+    dialog.show();
+  }
+  // The last dialog of this kind opened that is still open, or nullptr.
+  template <typename T>
+  T* last() const {
+    for (auto it = opened.rbegin(); it != opened.rend(); ++it)
+      if (auto* dialog = qobject_cast<T*>(it->data()); dialog && dialog->isVisible()) return dialog;
+    return nullptr;
+  }
+  QList<QPointer<QDialog>> opened;
+};
+
+// Answers with the queued paths, then cancels.
+class AnsweringFileDialogs final : public FileDialogs {
+ public:
+  QString openFileName(QWidget*, const FileQuestion& question) override {
+    asked.append(question);
+    return answers.isEmpty() ? QString() : answers.dequeue();
+  }
+  QQueue<QString> answers;
+  QList<FileQuestion> asked;
+};
+
+struct WindowFixture {
+  WindowFixture() { QLocale::setDefault(QLocale(QLocale::Czech)); }
 
   QTemporaryDir programDir;
   SharedState state;
@@ -30,8 +77,10 @@ struct WindowFixture {
   RecordingMessages messages;
   NonBlockingDialogs dialogs;
   AnsweringFileDialogs files;
-  IniSettingsStore settings;
-  AppContext context;
+  IniSettingsStore settings{std::filesystem::path(programDir.path().toStdString()) / "config" /
+                            "Tymba.ini"};
+  AppContext context{
+      state, clock, messages, dialogs, files, settings, programDir.path().toStdString()};
 };
 
 }  // namespace tymba::testing

@@ -1,0 +1,219 @@
+// The program's start and the windows the main window's menus open, opened
+// and answered as a user does: the lists of texts and of files, the test
+// settings, the menus' own rules.
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <fstream>
+#include <tuple>
+
+#include "tests/ui/support/mainwindowtest.h"
+#include "ui/frmTest.h"
+#include "ui/frmUkaz.h"
+#include "ui/frmUzivNastaveni.h"
+#include "ui/startup.h"
+#include "ui/targettextlabel.h"
+
+using namespace tymba;
+using namespace tymba::testing;
+
+class TestDialogs : public MainWindowTest {
+  Q_OBJECT
+
+  template <typename Dialog>
+  Dialog* open(const QString& menuItem) {
+    child<QAction>(menuItem)->trigger();
+    return fx->dialogs.last<Dialog>();
+  }
+  void click(const char* button, QWidget* dialog) {
+    QTest::mouseClick(child<QPushButton>(QString::fromLatin1(button), dialog), Qt::LeftButton);
+  }
+  std::filesystem::path exerciseFolder() { return fx->context.programFolder / "cviceni"; }
+  // The test settings: minutes and loss per error typed in, then OK.
+  void fill(QWidget* dialog, const QString& minutes, const QString& loss) {
+    child<QLineEdit>(QStringLiteral("txtDoba"), dialog)->setText(minutes);
+    child<QLineEdit>(QStringLiteral("txtChyba"), dialog)->setText(loss);
+    click("cmdOK", dialog);
+  }
+
+ private slots:
+  void aMissingFontEndsTheProgramWithAMessage() {
+    closeWindow();
+    fx = std::make_unique<WindowFixture>();
+    StartUp start(fx->context, [](const QString& family) { return family != "Courier New CE"; });
+    QVERIFY(!start.begin() && !start.mainWindow());
+    QCOMPARE(fx->messages.said, QStringList{"Přerušení, Critical: Typ písma 'Courier New CE' "
+                                            "nebyl nalezen, proto nemohu pokračovat."});
+    for (const QWidget* widget : QApplication::topLevelWidgets()) QVERIFY(!widget->isVisible());
+  }
+
+  void coloursInEitherFormShowAlike() {
+    window.reset();  // and opened again on these options
+    std::filesystem::create_directories(fx->settings.file().parent_path());
+    std::ofstream(fx->settings.file()) << "[Moznosti]\nStav=OK\nPozadi=1\nBarva=-2147483633\n"
+                                          "Barva2=&HFF\nBarvaPisma=16711680\n";
+    openWindow();
+    // A system colour, and 0x0000FF and 0xFF0000 as blue, green, red from the top.
+    const auto shown = [this](const char* band) {
+      return child<QWidget>(QString::fromLatin1(band))->grab().toImage().pixelColor(4, 4);
+    };
+    QCOMPARE(shown("lblLinka(3)"), QApplication::palette().color(QPalette::Button));
+    QCOMPARE(shown("lblLinka1(3)"), QColor(255, 0, 0));
+    QCOMPARE(child<QWidget>(QStringLiteral("lblZadani(1)"))->palette().color(QPalette::WindowText),
+             QColor(0, 0, 255));
+  }
+
+  void theSettingsCheckWhatIsTyped_data() {
+    rowsFrom("settings.txt", {"minutes", "loss", "outcome"});
+  }
+
+  void theSettingsCheckWhatIsTyped() {
+    QFETCH(QString, minutes);
+    QFETCH(QString, loss);
+    QFETCH(QString, outcome);
+    std::filesystem::create_directories(exerciseFolder());
+    auto* dialog = open<frmUzivNastaveni>(QStringLiteral("miUzivTest"));
+    QApplication::setActiveWindow(dialog);
+    fill(dialog, minutes, loss);
+    const bool taken = fx->messages.said.isEmpty();
+    QCOMPARE(taken ? QStringLiteral("%1 %2").arg(fx->state.DobaTestu).arg(fx->state.ZtrataUhozu)
+                   : dialog->focusWidget()->objectName() + ": " + fx->messages.said.join('\n'),
+             outcome);
+    // Taken, the list of texts follows; refused, nothing has changed.
+    QCOMPARE(std::tuple(dialog->isVisible(), bool(fx->dialogs.last<frmTest>())),
+             std::tuple(!taken, taken));
+    if (!taken) QCOMPARE(fx->state.DobaTestu, 1);
+  }
+
+  void everyWayOfCancellingRestoresWhatTheMenuChanged_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("way");
+    for (const char* opener : {"miUzivTest", "miTestSoubor"})
+      for (const char* way : {"Storno", "Esc", "close box"})
+        QTest::addRow("%s, %s", opener, way) << opener << way;
+    for (const char* way : {"OK on a text too large", "OK on an empty text", "no file chosen"})
+      QTest::addRow("miTestSoubor, %s", way) << "miTestSoubor" << way;
+    for (const char* opener : {"miUzivTest", "mi5Test"})
+      QTest::addRow("%s, no exercise folder", opener) << opener << "no exercise folder";
+  }
+
+  void everyWayOfCancellingRestoresWhatTheMenuChanged() {
+    QFETCH(QString, opener);
+    QFETCH(QString, way);
+    SharedState& s = fx->state;
+    s.BezMazani = true;
+    s.DruhTestu = TestKind::Vyuka;
+    s.NazevTestu = s.VybranyText = u"Lekce 3";
+    s.ZdrojTestu = u"jinde";
+    const auto source = [&s] {
+      return std::tuple(s.ZdrojTestu, s.VybranyText, s.NazevTestu, s.TextZeSouboru, s.BezMazani,
+                        s.DruhTestu, s.DobaTestu, s.ZtrataUhozu);
+    };
+    const auto before = source();
+    if (way != "no exercise folder") std::filesystem::create_directories(exerciseFolder());
+    const auto file = fx->context.programFolder / "text.txt";
+    std::ofstream(file) << std::string(way.endsWith("empty text") ? 0 : kMaxTextFileBytes + 1, 'a');
+    if (way != "no file chosen") fx->files.answers.enqueue(QString::fromStdString(file.string()));
+    auto* dialog = open<frmUzivNastaveni>(opener);
+    const bool opens = !way.startsWith("no ");  // no file chosen, no exercise folder
+    QCOMPARE(std::tuple(dialog != nullptr, source() != before), std::tuple(opens, opens));
+    if (way == "Storno")
+      click("cmdStorno", dialog);
+    else if (way == "Esc")
+      QTest::keyClick(child<QLineEdit>(QStringLiteral("txtDoba"), dialog), Qt::Key_Escape);
+    else if (way.startsWith("OK"))
+      fill(dialog, "3", "10");
+    else if (dialog)
+      dialog->close();
+    QVERIFY(!fx->dialogs.last<QDialog>() && source() == before);
+    const QString told = way.endsWith("folder") ? "Přerušení, Critical: Složka s písemnostmi"
+                         : way.startsWith("OK") ? way.endsWith("large") ? "příliš velká" : "prázdná"
+                                                : "";
+    QCOMPARE(fx->messages.said.size(), int(!told.isEmpty()));
+    QVERIFY(fx->messages.said.join(QString()).contains(told));
+  }
+
+  void aTextFileStartsAtOnceWithoutTheRules() {
+    const auto file = fx->context.programFolder / "Moje texty" / "Vlastní Text.TXT";
+    std::filesystem::create_directories(file.parent_path());
+    writeText(file, u"Můj text.");
+    const QString path = QString::fromStdString(file.string());
+    fx->files.answers.enqueue(path);
+    auto* dialog = open<frmUzivNastaveni>(QStringLiteral("miTestSoubor"));
+    QVERIFY(dialog && fx->files.asked[0].folder.endsWith(QStringLiteral("/cviceni")));
+    fill(dialog, "3", "10");
+    QVERIFY(fx->messages.said.isEmpty() && !fx->dialogs.last<frmTest>());
+    QVERIFY(alignmentCopy().starts_with(u"Můj text.\r\n"));
+    QCOMPARE(std::tuple(fx->state.TextZeSouboru, fx->state.ZtrataUhozu), std::tuple(true, 10));
+    // F2 starts it again under the same name and title.
+    QApplication::setActiveWindow(window.get());
+    typeText(box(), QStringLiteral("M"));
+    pressKey(box(), Qt::Key_F2);
+    QVERIFY(box()->toPlainText().isEmpty());
+    QCOMPARE(texts({"lblNazev", "lblDoba"}), (QStringList{"Vlastní Text", "3 min"}));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - ") + path);
+  }
+
+  void theListShowsTheTextsInCzechOrderToPreviewAndStart() {
+    fx->state.nastaveni.Chyba = 15;
+    for (const char* name : {"abc", "Dub", "Čaj", "Cesta", "chata"})
+      addExerciseText(QString::fromUtf8(name), u"Text.\r\nDruhý.");
+    writeText(exerciseFolder() / "poznámka.doc", u"není text");
+    auto* list = open<frmTest>(QStringLiteral("mi5Test"));
+    auto* view = child<QListWidget>(QStringLiteral("lstSeznam"), list);
+    QStringList names;
+    for (int i = 0; i < view->count(); ++i) names << view->item(i)->text();
+    QCOMPARE(names, (QStringList{"abc", "Cesta", "Čaj", "Dub", "chata"}));
+    QVERIFY(!child<QPushButton>(QStringLiteral("cmdUkaz"), list)->isEnabled());
+    click("cmdOK", list);
+    QCOMPARE(fx->messages.said, QStringList{"Chyba, Exclamation: Vyberte písemnost"});
+    // Chosen with the keyboard, the text can be previewed.
+    QTest::keyClick(view, Qt::Key_D);
+    click("cmdUkaz", list);
+    auto* preview = fx->dialogs.last<frmUkaz>();
+    QVERIFY(preview && text(QStringLiteral("lblNazev"), preview) == QStringLiteral("Dub"));
+    QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtUkaz"), preview)->toPlainText(),
+             QStringLiteral("Text.\nDruhý."));
+    preview->close();
+    // A double click starts the test with the loss per error of the options.
+    const QPoint onText = view->visualItemRect(view->item(0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onText);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, onText);
+    QVERIFY(!fx->dialogs.last<frmTest>());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - abc"));
+    QCOMPARE(std::tuple(fx->state.DobaTestu, fx->state.ZtrataUhozu, fx->state.BezMazani),
+             std::tuple(5, 15, false));
+    QVERIFY(fx->messages.said.last().contains("po dobu 5 munut"));
+  }
+
+  void menusOfferWhatTheStateAllows_data() {
+    rowsFrom("menus.txt", {"identity", "typed", "offered", "refused"});
+  }
+
+  void menusOfferWhatTheStateAllows() {
+    QFETCH(QString, identity);
+    QFETCH(QString, typed);
+    QFETCH(QString, offered);
+    QFETCH(QString, refused);
+    fx->state.AktualniUzivatel = identity.toStdU16String();
+    if (!typed.isEmpty()) {
+      startExercise(QStringLiteral("Jaro"), u"Jaro je tady.");
+      typeText(box(), typed);
+    }
+    for (QAction* menu : window->menuBar()->actions()) emit menu->menu()->aboutToShow();
+    QStringList wrong;
+    for (const QString& name : (offered + " " + refused).split(QLatin1Char(' ')))
+      if (child<QAction>(name)->isEnabled() != offered.split(QLatin1Char(' ')).contains(name))
+        wrong << name;
+    QCOMPARE(wrong, QStringList());
+  }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
