@@ -17,20 +17,18 @@
 
 namespace tymba {
 
-class AlignmentDoesNotEnd : public std::runtime_error {
- public:
+struct AlignmentDoesNotEnd : std::runtime_error {
   AlignmentDoesNotEnd() : std::runtime_error("the alignment does not end") {}
 };
 
-// The processEvents callback for aligning these texts; it calls `also`, when
-// given, on every pass.
-inline std::function<void()> alignmentPassGuard(std::u16string_view target,
-                                                std::u16string_view typed,
-                                                std::function<void()> also = {}) {
+// The processEvents callback for aligning these texts; it calls `also` on
+// every pass.
+inline std::function<void()> alignmentPassGuard(
+    std::u16string_view target, std::u16string_view typed, std::function<void()> also = [] {}) {
   const long limit = 50L * static_cast<long>(target.size() + typed.size() + 10);
   return [limit, passes = 0L, also = std::move(also)]() mutable {
     if (++passes > limit) throw AlignmentDoesNotEnd();
-    if (also) also();
+    also();
   };
 }
 
@@ -45,13 +43,11 @@ inline std::string brokenListRule(const AlignmentErrors& errors, std::u16string_
   if (errors.PoziceChyb.size() != errors.ZnakyChyb.size()) return "vectors of different lengths";
   std::unordered_set<int> seen;
   for (std::size_t n = 0; n < errors.PoziceChyb.size(); ++n) {
-    const int position = errors.PoziceChyb[n];
-    const std::string at = "position " + std::to_string(position);
-    if (!seen.insert(position).second) return at + " entered twice";
-    if (position < 1 || position > static_cast<int>(typed.size()))
-      return at + " outside the typed text of " + std::to_string(typed.size());
-    const std::u16string& character = errors.ZnakyChyb[n];
-    if (character != u" " && character != typed.substr(position - 1, 1))
+    const int p = errors.PoziceChyb[n];
+    const std::string at = "position " + std::to_string(p);
+    if (!seen.insert(p).second) return at + " entered twice";
+    if (p < 1 || p > static_cast<int>(typed.size())) return at + " outside the typed text";
+    if (errors.ZnakyChyb[n] != u" " && errors.ZnakyChyb[n] != typed.substr(p - 1, 1))
       return at + " with another character than the typed one";
   }
   return {};
