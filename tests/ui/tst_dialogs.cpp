@@ -4,16 +4,19 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTreeView>
 #include <fstream>
 #include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
+#include "ui/frmSlozka.h"
 #include "ui/frmTest.h"
 #include "ui/frmUkaz.h"
 #include "ui/frmUzivNastaveni.h"
@@ -190,6 +193,34 @@ class TestDialogs : public MainWindowTest {
     QCOMPARE(std::tuple(fx->state.DobaTestu, fx->state.ZtrataUhozu, fx->state.BezMazani),
              std::tuple(5, 15, false));
     QVERIFY(fx->messages.said.last().contains("po dobu 5 munut"));
+  }
+
+  void theFolderBrowserListsFiltersAndKeepsAFolderItCannotOpen() {
+    const auto folder = fx->context.programFolder / "Cviceni";  // found whatever its case
+    std::filesystem::create_directories(folder / "zmizelá");
+    for (const char* name : {"Čaj.txt", "abc.TXT", "lekce.vyu", ".skrytý.txt"})
+      writeText(folder / name, u"x");
+    auto* browser = open<frmSlozka>(QStringLiteral("miSlozka"));
+    const auto files = [browser] {
+      auto* list = browser->findChild<QListWidget*>(QStringLiteral("File1"));
+      QStringList names;
+      for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+      return names.join('/');
+    };
+    QCOMPARE(text(QStringLiteral("lblCesta"), browser), QString::fromStdString(folder.string()));
+    QCOMPARE(files(), QStringLiteral("abc.TXT/Čaj.txt/lekce.vyu"));
+    auto* pattern = child<QLineEdit>(QStringLiteral("txtPrikaz"), browser);
+    pattern->setText(QStringLiteral("č*; *.VYU"));
+    QTest::keyClick(pattern, Qt::Key_Return);
+    QVERIFY(files() == QStringLiteral("Čaj.txt/lekce.vyu") && browser->isVisible());
+    // A folder that vanishes while the tree shows it: said, and the last one stays.
+    auto* tree = child<QTreeView>(QStringLiteral("Dir1"), browser);
+    const auto* model = qobject_cast<const QFileSystemModel*>(tree->model());
+    const QModelIndex gone = model->index(QString::fromStdString((folder / "zmizelá").string()));
+    std::filesystem::remove(folder / "zmizelá");
+    tree->setCurrentIndex(gone);
+    QVERIFY(fx->messages.said.value(0).startsWith(QStringLiteral("Přerušení, Critical: Složku")));
+    QCOMPARE(text(QStringLiteral("lblCesta"), browser), QString::fromStdString(folder.string()));
   }
 
   void menusOfferWhatTheStateAllows_data() {
