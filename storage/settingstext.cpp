@@ -35,15 +35,55 @@ std::size_t findUnescaped(std::string_view text, char c, std::size_t from) {
 // Characters that escape as themselves.
 constexpr std::string_view kEscapedAsThemselves = "\\=[];#";
 
+// The length of the valid UTF-8 sequence that text starts with (1 for an
+// ASCII character), or 0 when its first byte starts none: a stray byte, an
+// overlong form, a surrogate, or a sequence cut short.
+std::size_t utf8SequenceLength(std::string_view text) {
+  const auto byte = [text](std::size_t n) { return static_cast<unsigned char>(text[n]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t n = 2; n < length; ++n)
+    if (byte(n) < 0x80 || byte(n) > 0xBF) return 0;
+  return length;
+}
+
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
 // Every character that would end a line, start a header or a comment, split
 // a pair or start an escape is escaped anywhere in a name or value; a space
-// only at either end, where reading trims unescaped blanks.
+// only at either end, where reading trims unescaped blanks. A NUL byte and
+// bytes that are not UTF-8 are written as \xHH, so that the file the store
+// writes is always text, which a later reading takes as it is.
 std::string escape(std::string_view text) {
   std::string result;
   result.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (kEscapedAsThemselves.find(c) != std::string_view::npos) {
+    const std::size_t length = c == '\0' ? 0 : utf8SequenceLength(text.substr(i));
+    if (length == 0) {
+      const auto byte = static_cast<unsigned char>(c);
+      result += {'\\', 'x', kHexDigits[byte >> 4], kHexDigits[byte & 0xF]};
+    } else if (length > 1) {
+      result += text.substr(i, length);
+      i += length - 1;
+    } else if (kEscapedAsThemselves.find(c) != std::string_view::npos) {
       result += {'\\', c};
     } else if (c == '\n') {
       result += "\\n";
@@ -70,15 +110,31 @@ std::optional<char> escapedCharacter(char c) {
   return std::nullopt;
 }
 
+// The byte that "\xHH" at the start of text stands for (two hexadecimal
+// digits of either case), or nothing.
+std::optional<char> escapedByte(std::string_view text) {
+  if (text.size() < 4 || text[1] != 'x') return std::nullopt;
+  int value = 0;
+  for (const char c : text.substr(2, 2)) {
+    const auto digit = kHexDigits.find(static_cast<char>(c >= 'a' && c <= 'f' ? c - 32 : c));
+    if (digit == std::string_view::npos) return std::nullopt;
+    value = value * 16 + static_cast<int>(digit);
+  }
+  return static_cast<char>(value);
+}
+
 // A backslash before any other character, or at the end, is kept as it is,
 // so that a hand-written path such as C:\Zvuk2 reads as written.
 std::string unescape(std::string_view text) {
   std::string result;
   result.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto meant =
-        text[i] == '\\' && i + 1 < text.size() ? escapedCharacter(text[i + 1]) : std::nullopt;
-    if (meant) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      result += text[i];
+    } else if (const auto byte = escapedByte(text.substr(i))) {
+      result += *byte;
+      i += 3;
+    } else if (const auto meant = escapedCharacter(text[i + 1])) {
       result += *meant;
       ++i;
     } else {

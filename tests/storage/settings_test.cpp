@@ -68,6 +68,12 @@ TEST_F(IniSettingsStoreTest, GoldenFilesReadAndWriteAsTheyShould) {
   EXPECT_EQ(store.read("Uzivatele", "Petr", ""), "a=b;c#d[e]f\\n\\");
   EXPECT_EQ(store.read("Uzivatele", "Řehoř Čížek", ""), "první řádek\r\ndruhý\tsloupec");
   EXPECT_EQ(store.read("Uzivatele", "[host]", ""), "-2147483633");
+  // Bytes that are not text are escaped, so the file stays one a fresh store reads.
+  const std::string notText("\xFF\xED\xA0\x80\0\xC4\\x41 \xF0\x9F\x98\x80", 15);
+  store.write("Uzivatele", notText, notText);
+  EXPECT_EQ(IniSettingsStore(file()).read("Uzivatele", notText, ""), notText);
+  EXPECT_NE(readBytes(file()).find("\\xFF\\xED\\xA0\\x80\\x00\\xC4\\\\x41 \xF0"),
+            std::string::npos);
   // Skipped: a byte order mark, comments, lines without "=", a header without
   // "]" and what follows it, repeated keys. Trimmed: blanks around names.
   writeBytes(file(), readBytes(kGolden / "handwritten.ini"));
