@@ -1,7 +1,5 @@
 #include "storage/inisettingsstore.h"
 
-#include "core/cp1250.h"
-
 #include <fcntl.h>
 #include <pwd.h>
 #include <stdio.h>
@@ -54,11 +52,6 @@ void makePrivate(const fs::path& file) {
   if (::chmod(file.c_str(), info.st_mode & S_IRWXU) != 0) {
     throw SettingsError(describeError("cannot make private", file, errno));
   }
-}
-
-// Text is what the program could have written: UTF-8 without NUL bytes.
-bool isText(std::string_view bytes) {
-  return bytes.find('\0') == std::string_view::npos && toUtf8(fromUtf8(bytes)) == bytes;
 }
 
 // Renames from to to unless to exists; false with errno EEXIST when it does.
@@ -137,7 +130,7 @@ void IniSettingsStore::refresh() const {
     if (error.code() != std::errc::no_such_file_or_directory) readError_ = error.what();
     return;
   }
-  if (!isText(contents.bytes)) {
+  if (!isSettingsText(contents.bytes)) {
     moveAside(contents.stamp);
     return;
   }

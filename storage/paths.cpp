@@ -102,7 +102,7 @@ namespace {
 template <typename NameTest>
 std::vector<fs::path> sortedFiles(const fs::path& folder, const NameTest& accepts) {
   struct Listed {
-    std::u16string key;
+    std::string key;
     fs::path path;
   };
   std::vector<Listed> listed;
@@ -112,9 +112,7 @@ std::vector<fs::path> sortedFiles(const fs::path& folder, const NameTest& accept
     if (!it->is_regular_file(statusError)) continue;
     const fs::path name = it->path().filename();
     if (name.native().starts_with('.') || !accepts(name)) continue;
-    std::u16string key = fromUtf8(name.native());
-    for (char16_t& c : key) c = toUpperCp1250(c);
-    listed.push_back({std::move(key), it->path()});
+    listed.push_back({foldedName(name.native()), it->path()});
   }
   std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
     if (a.key != b.key) return a.key < b.key;

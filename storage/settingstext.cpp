@@ -194,6 +194,15 @@ std::string formatSettingsText(const std::vector<SettingsSection>& sections) {
   return text;
 }
 
+bool isSettingsText(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t length = bytes[i] == '\0' ? 0 : utf8SequenceLength(bytes.substr(i));
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
 const SettingsSection* SettingsSections::find(std::string_view section) const {
   const auto found = sectionIndex_.find(foldedName(section));
   return found != sectionIndex_.end() ? &sections_[found->second] : nullptr;

@@ -25,6 +25,9 @@ struct SettingsSection {
 std::vector<SettingsSection> parseSettingsText(std::string_view bytes);
 // The bytes of a settings file holding sections; parseSettingsText gives them back.
 std::string formatSettingsText(const std::vector<SettingsSection>& sections);
+// Whether bytes are text as formatSettingsText writes it: valid UTF-8 without
+// a NUL byte. A file that is not is no settings file the program wrote.
+bool isSettingsText(std::string_view bytes);
 
 // Sections and keys matched without regard to case, as sameNameIgnoringCase
 // matches them, each spelt as it was first written.
