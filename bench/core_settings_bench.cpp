@@ -27,7 +27,7 @@ void BM_StartupLoadManyKeys(benchmark::State& bench) {
   state.ZvukPripraven = true;
   {
     tymba::IniSettingsStore firstRun(file);
-    tymba::loadOptionsAtStartup(firstRun, state, folder);
+    tymba::loadOptionsAtStartup(firstRun, state, {folder, folder});
   }
   {
     std::ofstream more(file, std::ios::app);
@@ -40,7 +40,7 @@ void BM_StartupLoadManyKeys(benchmark::State& bench) {
 
   for (auto _ : bench) {
     tymba::IniSettingsStore store(file);
-    const tymba::OptionsLoad load = tymba::loadOptionsAtStartup(store, state, folder);
+    const tymba::OptionsLoad load = tymba::loadOptionsAtStartup(store, state, {folder, folder});
     benchmark::DoNotOptimize(load.applied.data());
   }
   bench.SetItemsProcessed(bench.iterations() * bench.range(0));

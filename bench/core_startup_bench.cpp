@@ -25,7 +25,7 @@ void BM_StartupLoadFullSettingsFile(benchmark::State& bench) {
   {
     tymba::IniSettingsStore firstRun(file);
     tymba::SharedState state;
-    tymba::loadOptionsAtStartup(firstRun, state, folder);
+    tymba::loadOptionsAtStartup(firstRun, state, {folder, folder});
     for (const char* name : {"Petr", "Jana", "Pavel", "Marie", "Tomáš"}) {
       firstRun.write("Uzivatele", name, "heslo");
     }
@@ -35,7 +35,7 @@ void BM_StartupLoadFullSettingsFile(benchmark::State& bench) {
   state.ZvukPripraven = true;
   for (auto _ : bench) {
     tymba::IniSettingsStore store(file);
-    const tymba::OptionsLoad load = tymba::loadOptionsAtStartup(store, state, folder);
+    const tymba::OptionsLoad load = tymba::loadOptionsAtStartup(store, state, {folder, folder});
     benchmark::DoNotOptimize(load.applied.data());
   }
 

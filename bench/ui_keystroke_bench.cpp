@@ -33,8 +33,8 @@ void BM_ExerciseKeystroke(benchmark::State& state) {
   const std::u16string target = targetText(10000);
   // A 30-minute run: the fake clock never reaches its end while typing.
   fx.state.DobaTestu = 30;
-  std::filesystem::create_directories(fx.context.programFolder / "cviceni");
-  tymba::writeText(fx.context.programFolder / "cviceni" / "Dlouhý text.txt", target);
+  std::filesystem::create_directories(fx.context.folders.shipped / "cviceni");
+  tymba::writeText(fx.context.folders.shipped / "cviceni" / "Dlouhý text.txt", target);
   window.startExerciseRun(QStringLiteral("Dlouhý text"));
   auto* box = window.findChild<tymba::TypingBox*>(QStringLiteral("txtVysledek"));
   // The typist copies the target, pressing Enter at its line breaks.

@@ -24,8 +24,8 @@ void BM_ReadFiles12000Characters(benchmark::State& state) {
     text += sentence;
     if (text.size() % 900 < sentence.size()) text += u"\r\n";
   }
-  std::filesystem::create_directories(fx.context.programFolder / "cviceni");
-  tymba::writeText(fx.context.programFolder / "cviceni" / "Řeka.txt", text);
+  std::filesystem::create_directories(fx.context.folders.shipped / "cviceni");
+  tymba::writeText(fx.context.folders.shipped / "cviceni" / "Řeka.txt", text);
 
   for (auto _ : state) {
     if (!window.ReadFiles(u"Řeka")) {

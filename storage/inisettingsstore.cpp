@@ -1,7 +1,6 @@
 #include "storage/inisettingsstore.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +10,8 @@
 #include <cstdlib>
 #include <system_error>
 #include <utility>
+
+#include "storage/datafolders.h"
 
 namespace tymba {
 
@@ -105,12 +106,7 @@ fs::path IniSettingsStore::locationFor(std::string_view configHome, std::string_
 
 fs::path IniSettingsStore::defaultLocation() {
   const char* configHome = std::getenv("XDG_CONFIG_HOME");
-  const char* home = std::getenv("HOME");
-  if (home == nullptr || *home == '\0') {
-    const passwd* user = ::getpwuid(::getuid());
-    home = user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "";
-  }
-  return locationFor(configHome != nullptr ? configHome : "", home);
+  return locationFor(configHome != nullptr ? configHome : "", homeFolder());
 }
 
 void IniSettingsStore::refresh() const {

@@ -8,6 +8,7 @@
 #include "core/colour.h"
 #include "core/options.h"
 #include "core/optiontable.h"
+#include "storage/datafolders.h"
 #include "storage/paths.h"
 
 namespace tymba {
@@ -16,9 +17,11 @@ namespace {
 constexpr std::string_view kIdentitiesSection = "Uzivatele";
 constexpr std::string_view kMainIdentity = "Hlavni";
 
-std::string firstRunValue(const OptionEntry& option, const std::filesystem::path& programFolder) {
+// A file the program ships is taken from the user's folder when the user has
+// one of that name.
+std::string firstRunValue(const OptionEntry& option, const DataFolders& folders) {
   if (!option.underProgramFolder) return std::string(option.firstRunValue);
-  return resolvePath(programFolder, option.firstRunValue).string();
+  return folders.find(option.firstRunValue).string();
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -83,7 +86,7 @@ bool isMissing(const Nastaveni& options, const OptionField& field) {
 }  // namespace
 
 OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
-                                 const std::filesystem::path& programFolder) {
+                                 const DataFolders& folders) {
   OptionsLoad result;
   // Asked first: the first reading is what moves unusable settings aside.
   result.unreadable = !store.readable();
@@ -107,7 +110,7 @@ OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
   if (store.read(kOptionsSection, optionEntry("Stav").key, "").empty()) {
     std::vector<SettingPair> defaults;
     for (const OptionEntry& option : kOptionTable)
-      defaults.push_back({std::string(option.key), firstRunValue(option, programFolder)});
+      defaults.push_back({std::string(option.key), firstRunValue(option, folders)});
     // Unwritten, they hold for this run as if they had been written.
     if (!tryWrite([&] { store.writeAll(kOptionsSection, defaults); })) stored = std::move(defaults);
     // The first-run check of the sound files goes here, with the sound cues.
@@ -129,7 +132,7 @@ OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
   for (const std::string_view key : kFillOrder) {
     const OptionEntry& option = optionEntry(key);
     if (!isMissing(options, optionField(key))) continue;
-    std::string value = firstRunValue(option, programFolder);
+    std::string value = firstRunValue(option, folders);
     setOption(options, option, value);
     filled.push_back({std::string(option.key), std::move(value)});
     result.applied.emplace_back(option.key);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/sharedstate.h"
+#include "storage/datafolders.h"
 #include "storage/settingsstore.h"
 
 namespace tymba {
@@ -48,6 +49,6 @@ struct OptionsLoad {
 // A write that fails (SettingsError) changes nothing in memory: it is
 // reported in writeError, and the load goes on.
 OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
-                                 const std::filesystem::path& programFolder);
+                                 const DataFolders& folders);
 
 }  // namespace tymba

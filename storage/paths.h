@@ -1,5 +1,5 @@
 #pragma once
-// Paths under the program folder are written Windows-style ("\cviceni\" + name
+// Paths under a data folder are written Windows-style ("\cviceni\" + name
 // + ".txt") and their names were never case-sensitive, while the folders on
 // disk may be spelt "Cviceni" or "CVICENI". resolvePath joins such a path onto
 // a base folder and finds each component whatever its case; listFiles lists a

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include "storage/programfolder.h"
 #include "ui/fonts.h"
 #include "ui/qttexts.h"
 #include "ui/startup.h"
@@ -10,9 +9,14 @@
 namespace tymba {
 
 Application::Application()
-    : settings_(IniSettingsStore::defaultLocation()), context_{state_,         clock_, messages_,
-                                                               dialogs_,       files_, settings_,
-                                                               programFolder()} {
+    : settings_(IniSettingsStore::defaultLocation()),
+      context_{state_,
+               clock_,
+               messages_,
+               dialogs_,
+               files_,
+               settings_,
+               locateDataFolders(TYMBA_INSTALLED_DATA)} {
   registerFontSubstitutes();
   installCzechQtTexts();
 }

@@ -2,10 +2,10 @@
 // The application object: owns the shared state, the clock, the message door
 // and the main window, and hands them to every window it opens.
 
-#include <filesystem>
 #include <memory>
 
 #include "core/sharedstate.h"
+#include "storage/datafolders.h"
 #include "storage/inisettingsstore.h"
 #include "ui/clock.h"
 #include "ui/dialogrunner.h"
@@ -24,7 +24,7 @@ struct AppContext {
   DialogRunner& dialogs;
   FileDialogs& files;
   SettingsStore& settings;
-  std::filesystem::path programFolder;
+  DataFolders folders;  // what the program ships, and what it keeps for the user
 };
 
 class Application {

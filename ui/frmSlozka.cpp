@@ -17,7 +17,7 @@
 #include <QTreeView>
 #include <algorithm>
 
-#include "storage/paths.h"
+#include "storage/datafolders.h"
 #include "ui/application.h"
 #include "ui/centring.h"
 #include "ui/selectonfocus.h"
@@ -78,7 +78,9 @@ frmSlozka::frmSlozka(AppContext& context, QWidget* parent) : QDialog(parent), co
 void frmSlozka::Form_Load() {
   centreOnScreen(*this);
   filePattern_ = txtPrikaz->text();
-  setFileFolder(resolvePath(context_.programFolder, "\\cviceni"));
+  auto folders = context_.folders.existingFolders("\\cviceni");
+  if (folders.empty()) folders.push_back(context_.folders.find("\\cviceni"));
+  setFileFolders(std::move(folders));
 }
 
 // The tree watches the file system, so it is built only when the window is
@@ -104,14 +106,14 @@ void frmSlozka::buildFolderTree() {
   connect(folderModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
     if (!revealing_) return;
     showCurrentFolder();
-    if (loaded == pathText(fileFolder_.parent_path()) || loaded == pathText(fileFolder_))
-      revealing_ = false;
+    const std::filesystem::path& shown = fileFolders_.front();
+    if (loaded == pathText(shown.parent_path()) || loaded == pathText(shown)) revealing_ = false;
   });
   showCurrentFolder();
 }
 
 void frmSlozka::showCurrentFolder() {
-  const QModelIndex current = folderModel_->index(pathText(fileFolder_));
+  const QModelIndex current = folderModel_->index(pathText(fileFolders_.front()));
   if (!current.isValid()) return;
   for (QModelIndex above = current.parent(); above.isValid(); above = above.parent())
     Dir1->expand(above);
@@ -134,16 +136,18 @@ void frmSlozka::Dir1_Change(const QModelIndex& current, const QModelIndex& previ
     Dir1->setCurrentIndex(previous);
     return;
   }
-  setFileFolder(folder.toStdString());
+  setFileFolders({folder.toStdString()});
 }
 
 void frmSlozka::txtPrikaz_KeyPress() { setFilePattern(txtPrikaz->text()); }
 
 void frmSlozka::cmdZavrit_Click() { close(); }
 
-void frmSlozka::setFileFolder(const std::filesystem::path& folder) {
-  fileFolder_ = folder;
-  lblCesta->setText(pathText(folder));
+void frmSlozka::setFileFolders(std::vector<std::filesystem::path> folders) {
+  fileFolders_ = std::move(folders);
+  QStringList shown;
+  for (const auto& folder : fileFolders_) shown.append(pathText(folder));
+  lblCesta->setText(shown.join(QStringLiteral("; ")));
   fillFileList();
 }
 
@@ -161,7 +165,7 @@ QStringList frmSlozka::fileNames() const {
 // In Czech alphabetical order: Č after C, Ch after H.
 void frmSlozka::fillFileList() {
   QStringList names;
-  for (const auto& file : listFilesMatching(fileFolder_, fromQString(filePattern_)))
+  for (const auto& file : listFilesMatching(fileFolders_, fromQString(filePattern_)))
     names.append(pathText(file.filename()));
   QCollator collator{QLocale(QLocale::Czech)};
   collator.setCaseSensitivity(Qt::CaseInsensitive);

@@ -1,12 +1,14 @@
 #pragma once
 // "Složka": a small file browser. The folder tree starts at the file-system
 // roots, the file list shows the chosen folder's files that match the
-// pattern typed into txtPrikaz. Loaded without being shown, it also serves
-// the lists of texts as their file lister.
+// pattern typed into txtPrikaz. It starts at the exercise texts, listing the
+// shipped ones and the user's own together. Loaded without being shown, it
+// also serves the lists of texts as their file lister.
 
 #include <QDialog>
 #include <QStringList>
 #include <filesystem>
+#include <vector>
 
 class QFileSystemModel;
 class QLabel;
@@ -25,9 +27,10 @@ class frmSlozka : public QDialog {
  public:
   frmSlozka(AppContext& context, QWidget* parent);
 
-  // The file list's folder and pattern, as a caller using it as a lister
-  // sets them.
-  void setFileFolder(const std::filesystem::path& folder);
+  // The file list's folders (their files listed together, the first
+  // folder's file of a name kept) and pattern, as a caller using it as a
+  // lister sets them.
+  void setFileFolders(std::vector<std::filesystem::path> folders);
   void setFilePattern(const QString& pattern);
   // The file list's entries (names with their extension) in its order.
   QStringList fileNames() const;
@@ -46,7 +49,7 @@ class frmSlozka : public QDialog {
   void showCurrentFolder();
 
   AppContext& context_;
-  std::filesystem::path fileFolder_;
+  std::vector<std::filesystem::path> fileFolders_;  // never empty; the tree shows the first
   QString filePattern_;
   QFileSystemModel* folderModel_ = nullptr;
   bool revealing_ = true;  // still opening the tree down to the starting folder

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "core/cp1250.h"
-#include "storage/paths.h"
 #include "storage/textfile.h"
 #include "ui/application.h"
 #include "ui/fonts.h"
@@ -41,8 +40,7 @@ frmUkaz::frmUkaz(AppContext& context, const QString& entry, QWidget* parent) : Q
   layout->addWidget(cmdZavrit, 0, Qt::AlignRight);
   resize(560, 420);
 
-  const auto file =
-      resolvePath(context.programFolder, "\\cviceni\\" + entry.toStdString() + ".txt");
+  const auto file = context.folders.find("\\cviceni\\" + entry.toStdString() + ".txt");
   try {
     txtUkaz->setPlainText(toBox(readWholeText(file)));
   } catch (const TextFileError&) {

@@ -19,7 +19,6 @@
 #include "core/targettext.h"
 #include "core/twips.h"
 #include "storage/optionsstartup.h"
-#include "storage/paths.h"
 #include "ui/application.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
@@ -112,8 +111,7 @@ frmZaklad::frmZaklad(AppContext& context, QWidget* parent)
 void frmZaklad::Form_Load() {
   // The program still works when its settings cannot be kept; the user is
   // told once what became of them.
-  const OptionsLoad load =
-      loadOptionsAtStartup(context_.settings, context_.stav, context_.programFolder);
+  const OptionsLoad load = loadOptionsAtStartup(context_.settings, context_.stav, context_.folders);
   if (!load.setAside.empty()) {
     context_.messages.show(
         QStringLiteral("Soubor s nastavením programu byl poškozen, proto byl přejmenován na "
@@ -133,9 +131,15 @@ void frmZaklad::Form_Load() {
   }
   applyOptions();
   placeTargetLabels();
-  // The user files' folder; a copy of the program without it gets one.
-  std::error_code ignored;
-  std::filesystem::create_directories(resolvePath(context_.programFolder, "\\Uzivatele"), ignored);
+  // The user files' folder, made in the user's data folder on the first start.
+  std::error_code error;
+  const auto users = context_.folders.userFolder("\\Uzivatele", error);
+  if (error) {
+    context_.messages.show(QStringLiteral("Složku '%1' nelze vytvořit, proto nelze ukládat "
+                                          "výsledky ani uživatele.")
+                               .arg(QString::fromStdString(users.string())),
+                           QStringLiteral("Chyba"), MessageIcon::Critical);
+  }
 }
 
 // Shows the options that the main window itself displays: the bands behind

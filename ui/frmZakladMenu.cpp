@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "storage/paths.h"
 #include "ui/application.h"
 #include "ui/centring.h"
 #include "ui/frmAplikace.h"
@@ -46,13 +45,19 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
   return menu;
 }
 
+// The user's own texts when there are any, else the texts the program ships.
+std::filesystem::path exerciseFolderToBrowse(const AppContext& context) {
+  const auto folders = context.folders.existingFolders("\\cviceni");
+  return folders.empty() ? context.folders.find("\\cviceni") : folders.front();
+}
+
 // Without the exercise folder the list of texts would open empty and only
 // ask for a choice that cannot be made, so the user is told where the folder
 // was looked for instead, and nothing opens.
 bool exerciseFolderReadable(AppContext& context) {
-  const QString folder =
-      QString::fromStdString(resolvePath(context.programFolder, "\\cviceni").string());
-  if (const QFileInfo info(folder); info.isDir() && info.isReadable()) return true;
+  for (const auto& existing : context.folders.existingFolders("\\cviceni"))
+    if (QFileInfo(QString::fromStdString(existing.string())).isReadable()) return true;
+  const QString folder = QString::fromStdString(context.folders.find("\\cviceni").string());
   context.messages.show(QStringLiteral("Složka s písemnostmi nebyla nalezena nebo ji nelze "
                                        "přečíst. Hledána byla složka '%1' (na velikosti písmen "
                                        "nezáleží).")
@@ -212,7 +217,7 @@ void frmZaklad::miUzivTest_Click() {
 void frmZaklad::miTestSoubor_Click() {
   const QString path = context_.files.openFileName(
       this, {QStringLiteral("Test ze souboru"),
-             QString::fromStdString(resolvePath(context_.programFolder, "\\cviceni").string()),
+             QString::fromStdString(exerciseFolderToBrowse(context_).string()),
              QStringLiteral("Textové soubory (*.txt);;Všechny soubory (*)")});
   if (path.isEmpty()) return;  // cancelled: nothing changes
   SharedState& stav = context_.stav;

@@ -12,7 +12,6 @@
 #include "core/exerciseengine.h"
 #include "core/targettext.h"
 #include "core/twips.h"
-#include "storage/paths.h"
 #include "storage/textfile.h"
 #include "ui/application.h"
 #include "ui/frmVysledek.h"
@@ -80,7 +79,7 @@ std::optional<std::u16string> frmZaklad::readExerciseText(const std::u16string& 
   const std::filesystem::path file =
       context_.stav.TextZeSouboru
           ? std::filesystem::path(toQString(FileCviceni).toStdString())
-          : resolvePath(context_.programFolder, "\\cviceni\\" + toUtf8(FileCviceni) + ".txt");
+          : context_.folders.find("\\cviceni\\" + toUtf8(FileCviceni) + ".txt");
   const QString name = toQString(FileCviceni);
   std::u16string text;
   try {

@@ -22,6 +22,7 @@ cleanup() {
 trap cleanup EXIT
 
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
+export XDG_DATA_HOME="$work/data"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
@@ -72,17 +73,14 @@ press_until_gone() {  # press_until_gone TITLE-PATTERN KEY...
   return 1
 }
 
-# A program folder of its own: the program with a copy of the exercise texts
-# beside it, so the run leaves nothing in the build tree.
-mkdir -p "$work/program"
-cp "$program" "$work/program/tymba"
-cp -r "$(dirname "$program")/cviceni" "$work/program/"
-
-LANG=cs_CZ.UTF-8 QT_QPA_PLATFORM=xcb "$work/program/tymba" 2>"$work/program.log" &
+# The program runs where it is: it reads the texts it ships and writes only
+# into the user's data folder.
+LANG=cs_CZ.UTF-8 QT_QPA_PLATFORM=xcb "$program" 2>"$work/program.log" &
 program_pid=$!
 
 wait_for '^Tymba $' >/dev/null
-[ -d "$work/program/Uzivatele" ]  # made by the program for its user files
+# made by the program for its user files, readable by the user alone
+[ "$(stat -c %a "$XDG_DATA_HOME" "$XDG_DATA_HOME/Tymba/Uzivatele")" = "$(printf '700\n700')" ]
 sleep 1  # the window is mapped before it takes keys
 QT_QPA_PLATFORM=xcb "$grab" "$artefacts/main-window.png"
 # "&Procvičování", then "&minutový test"; the menu needs a moment to open and

@@ -1,4 +1,5 @@
-// Text files, the paths of the rules, and the texts shipped in data/.
+// Text files, the paths of the rules, the two data folders, and the texts
+// shipped in data/.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 #include "core/cp1250.h"
 #include "core/czechkeyboard.h"
+#include "storage/datafolders.h"
 #include "storage/paths.h"
 #include "storage/textfile.h"
 #include "tests/storage/tempfolder.h"
@@ -152,6 +154,48 @@ TEST_F(PathsTest, ListFilesByExtensionSortedIgnoringCase) {
   EXPECT_EQ(listFilesMatching(root_, u"*.*"),
             inRoot({"a.txt", "B.txt", "c.TXT", "d.vyu", "e.txt.bak", "noext", "Čtení.Txt"}));
   EXPECT_EQ(listFilesMatching(root_, u"č*;*.VYU"), inRoot({"d.vyu", "Čtení.Txt"}));
+}
+
+TEST_F(PathsTest, TheUsersFolderComesFirstListsShowBothAndWritesGoToTheUsers) {
+  const DataFolders folders{root_ / "share", root_ / "home" / "Tymba"};
+  make(folders.shipped, {"cviceni/Řeka.txt", "cviceni/Cesta.txt", "cviceni/Ábel.txt"});
+  make(folders.user, {"Cviceni/řeka.TXT", "Cviceni/Moje.txt"});
+  const std::pair<const char*, fs::path> rows[] = {
+      {"\\cviceni\\ŘEKA.txt", folders.user / "Cviceni/řeka.TXT"},  // in both: the user's
+      {"\\CVICENI\\cesta.TXT", folders.shipped / "cviceni/Cesta.txt"},
+      {"\\cviceni\\Nic.txt", folders.shipped / "cviceni/Nic.txt"},  // nowhere: the shipped one
+  };
+  for (const auto& [windowsStyle, expected] : rows) {
+    SCOPED_TRACE(windowsStyle);
+    EXPECT_EQ(folders.find(windowsStyle), expected);
+  }
+  EXPECT_EQ(listFilesMatching(folders.existingFolders("\\CVICENI"), u"*.txt"),
+            (std::vector<fs::path>{
+                folders.shipped / "cviceni/Cesta.txt", folders.user / "Cviceni/Moje.txt",
+                folders.shipped / "cviceni/Ábel.txt", folders.user / "Cviceni/řeka.TXT"}));
+  // Nothing the user writes lands in the shipped folder, read-only or not.
+  fs::permissions(folders.shipped, fs::perms::owner_write, fs::perm_options::remove);
+  const DataFolders firstStart{folders.shipped, root_ / "data" / "Tymba"};
+  std::error_code error;
+  const fs::path users = firstStart.userFolder("\\Uzivatele", error);
+  ASSERT_FALSE(error) << error.message();
+  writeText(users / "Petr.tst", u"x");
+  EXPECT_EQ(users, firstStart.user / "Uzivatele");
+  for (const fs::path& made : {root_ / "data", firstStart.user, users})
+    EXPECT_EQ(modeOf(made), fs::perms::owner_all) << made;
+  EXPECT_EQ(namesIn(folders.shipped), Names{"cviceni"});
+  const DataFolders underAFile{root_ / "share", root_ / "share" / "cviceni" / "Cesta.txt"};
+  underAFile.userFolder("\\Uzivatele", error);
+  EXPECT_TRUE(error);
+}
+
+TEST_F(PathsTest, TheDataFoldersOfAnInstalledProgramAndOfABuildTree) {
+  make(root_, {"usr/bin/", "usr/share/tymba/", "build/"});
+  EXPECT_EQ(shippedDataFolder(root_ / "usr/bin", "../share/tymba"), root_ / "usr/share/tymba");
+  EXPECT_EQ(shippedDataFolder(root_ / "build", "../share/tymba"), root_ / "build");
+  EXPECT_EQ(userDataFolder("/data", "/home/jana"), fs::path("/data/Tymba"));
+  EXPECT_EQ(userDataFolder("", "/home/jana"), fs::path("/home/jana/.local/share/Tymba"));
+  EXPECT_EQ(userDataFolder("data", "/home/jana"), fs::path("/home/jana/.local/share/Tymba"));
 }
 
 // In whatever folder: every text loads as the program loads texts and holds

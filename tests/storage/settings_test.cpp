@@ -135,7 +135,7 @@ class OptionsStartupTest : public testing::TempFolderTest {
     state_ = SharedState();
     state_.ZvukPripraven = sound;
     state_.AktualniUzivatel = u"Petr";
-    result_ = loadOptionsAtStartup(store, state_, root_ / "program");
+    result_ = loadOptionsAtStartup(store, state_, {root_ / "program", root_ / "user"});
     EXPECT_EQ(state_.AktualniUzivatel, u"Hlavni");
   }
   // What the program runs with, one "key=value" a line.

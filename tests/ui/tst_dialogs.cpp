@@ -37,7 +37,7 @@ class TestDialogs : public MainWindowTest {
   void click(const char* button, QWidget* dialog) {
     QTest::mouseClick(child<QPushButton>(QString::fromLatin1(button), dialog), Qt::LeftButton);
   }
-  std::filesystem::path exerciseFolder() { return fx->context.programFolder / "cviceni"; }
+  std::filesystem::path exerciseFolder() { return fx->context.folders.shipped / "cviceni"; }
   // The test settings: minutes and loss per error typed in, then OK.
   void fill(QWidget* dialog, const QString& minutes, const QString& loss) {
     child<QLineEdit>(QStringLiteral("txtDoba"), dialog)->setText(minutes);
@@ -120,7 +120,7 @@ class TestDialogs : public MainWindowTest {
     };
     const auto before = source();
     if (way != "no exercise folder") std::filesystem::create_directories(exerciseFolder());
-    const auto file = fx->context.programFolder / "text.txt";
+    const auto file = fx->context.folders.shipped / "text.txt";
     std::ofstream(file) << std::string(way.endsWith("empty text") ? 0 : kMaxTextFileBytes + 1, 'a');
     if (way != "no file chosen") fx->files.answers.enqueue(QString::fromStdString(file.string()));
     auto* dialog = open<frmUzivNastaveni>(opener);
@@ -143,7 +143,7 @@ class TestDialogs : public MainWindowTest {
   }
 
   void aTextFileStartsAtOnceWithoutTheRules() {
-    const auto file = fx->context.programFolder / "Moje texty" / "Vlastní Text.TXT";
+    const auto file = fx->context.folders.shipped / "Moje texty" / "Vlastní Text.TXT";
     std::filesystem::create_directories(file.parent_path());
     writeText(file, u"Můj text.");
     const QString path = QString::fromStdString(file.string());
@@ -168,11 +168,16 @@ class TestDialogs : public MainWindowTest {
     for (const char* name : {"abc", "Dub", "Čaj", "Cesta", "chata"})
       addExerciseText(QString::fromUtf8(name), u"Text.\r\nDruhý.");
     writeText(exerciseFolder() / "poznámka.doc", u"není text");
+    // The user's own texts join the shipped ones; the user's copy of a name wins.
+    const auto own = fx->context.folders.user / "Cviceni";
+    std::filesystem::create_directories(own);
+    writeText(own / "Bříza.txt", u"x");
+    writeText(own / "dub.TXT", u"Můj dub.");
     auto* list = open<frmTest>(QStringLiteral("mi5Test"));
     auto* view = child<QListWidget>(QStringLiteral("lstSeznam"), list);
     QStringList names;
     for (int i = 0; i < view->count(); ++i) names << view->item(i)->text();
-    QCOMPARE(names, (QStringList{"abc", "Cesta", "Čaj", "Dub", "chata"}));
+    QCOMPARE(names, (QStringList{"abc", "Bříza", "Cesta", "Čaj", "dub", "chata"}));
     QVERIFY(!child<QPushButton>(QStringLiteral("cmdUkaz"), list)->isEnabled());
     click("cmdOK", list);
     QCOMPARE(fx->messages.said, QStringList{"Chyba, Exclamation: Vyberte písemnost"});
@@ -180,9 +185,9 @@ class TestDialogs : public MainWindowTest {
     QTest::keyClick(view, Qt::Key_D);
     click("cmdUkaz", list);
     auto* preview = fx->dialogs.last<frmUkaz>();
-    QVERIFY(preview && text(QStringLiteral("lblNazev"), preview) == QStringLiteral("Dub"));
+    QVERIFY(preview && text(QStringLiteral("lblNazev"), preview) == QStringLiteral("dub"));
     QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtUkaz"), preview)->toPlainText(),
-             QStringLiteral("Text.\nDruhý."));
+             QStringLiteral("Můj dub."));
     preview->close();
     // A double click starts the test with the loss per error of the options.
     const QPoint onText = view->visualItemRect(view->item(0)).center();
@@ -196,7 +201,7 @@ class TestDialogs : public MainWindowTest {
   }
 
   void theFolderBrowserListsFiltersAndKeepsAFolderItCannotOpen() {
-    const auto folder = fx->context.programFolder / "Cviceni";  // found whatever its case
+    const auto folder = fx->context.folders.shipped / "Cviceni";  // found whatever its case
     std::filesystem::create_directories(folder / "zmizelá");
     for (const char* name : {"Čaj.txt", "abc.TXT", "lekce.vyu", ".skrytý.txt"})
       writeText(folder / name, u"x");

@@ -101,9 +101,9 @@ class MainWindowTest : public QObject {
     return child<TextHolder>(QStringLiteral("rtbZadani"))->text();
   }
 
-  // Puts an exercise text into the program folder's exercise folder.
+  // Puts an exercise text among the shipped ones.
   void addExerciseText(const QString& name, const std::u16string& text) {
-    const auto folder = fx->context.programFolder / "cviceni";
+    const auto folder = fx->context.folders.shipped / "cviceni";
     std::filesystem::create_directories(folder);
     writeText(folder / (name.toStdString() + ".txt"), text);
   }

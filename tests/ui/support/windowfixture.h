@@ -2,7 +2,7 @@
 // Everything a window test hands to the windows, as the application hands its
 // services: a clock that stands still until the test moves it, message boxes
 // and file dialogs recorded and answered from queues, dialogs shown without
-// waiting, a temporary program folder and settings file.
+// waiting, temporary data folders and settings file.
 
 #include <QDialog>
 #include <QLocale>
@@ -72,6 +72,9 @@ struct WindowFixture {
   WindowFixture() { QLocale::setDefault(QLocale(QLocale::Czech)); }
 
   QTemporaryDir programDir;
+  std::filesystem::path folder(const char* name) const {
+    return std::filesystem::path(programDir.path().toStdString()) / name;
+  }
   SharedState state;
   FakeClock clock;
   RecordingMessages messages;
@@ -79,8 +82,13 @@ struct WindowFixture {
   AnsweringFileDialogs files;
   IniSettingsStore settings{std::filesystem::path(programDir.path().toStdString()) / "config" /
                             "Tymba.ini"};
-  AppContext context{
-      state, clock, messages, dialogs, files, settings, programDir.path().toStdString()};
+  AppContext context{state,
+                     clock,
+                     messages,
+                     dialogs,
+                     files,
+                     settings,
+                     {folder("shipped"), folder("user") / "Tymba"}};
 };
 
 }  // namespace tymba::testing
