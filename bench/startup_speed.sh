@@ -5,7 +5,10 @@
 #   - the main window loaded (its settings read and applied), in ms from the
 #     process start, not counting the splash's three-second minimum,
 #   - the peak resident memory (VmHWM) at the idle main window, in MiB.
-# Each start gets a fresh settings folder (the first-run path, the slower one).
+# Each start gets a fresh settings folder and user data folder (the first-run
+# path, the slower one). PROGRAM may be the one in the build tree or an
+# installed one (`DESTDIR=/tmp/t cmake --install build`, then
+# /tmp/t/usr/local/bin/tymba): either finds its shipped data by its own path.
 #   startup_speed.sh PROGRAM [RUNS]
 set -eu
 program=$1
@@ -28,10 +31,11 @@ moment() { sed -n "s/^tymba-startup $1 //p" "$2"; }
 
 start_once() {  # start_once N: prints "splash_ms loaded_ms peak_kib"
   run="$work/run$1"
-  mkdir -p "$run/config" "$run/home"
+  mkdir -p "$run/config" "$run/home" "$run/data"
   log="$run/trace"
   started=$(now_us)
-  HOME="$run/home" XDG_CONFIG_HOME="$run/config" TYMBA_TRACE_STARTUP=1 "$program" 2>"$log" &
+  HOME="$run/home" XDG_CONFIG_HOME="$run/config" XDG_DATA_HOME="$run/data" \
+    TYMBA_TRACE_STARTUP=1 "$program" 2>"$log" &
   pid=$!
   for _ in $(seq 100); do grep -q "main window shown" "$log" 2>/dev/null && break; sleep 0.1; done
   sleep 0.5  # idle at the main window

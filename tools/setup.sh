@@ -9,7 +9,8 @@ build_packages="g++ cmake ninja-build pkg-config clang-format libgtest-dev libgm
   libbenchmark-dev qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev"
 run_packages="gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation2
   qt6-translations-l10n"
-test_packages="xvfb xauth xdotool pulseaudio pulseaudio-utils clang libclang-rt-14-dev"
+test_packages="xvfb xauth xdotool pulseaudio pulseaudio-utils clang libclang-rt-14-dev
+  desktop-file-utils appstream lintian dpkg-dev file"
 
 wanted="$build_packages $run_packages"
 [ "$1" = "test" ] && wanted="$wanted $test_packages"
