@@ -70,12 +70,13 @@ fs::path shippedDataFolder(const fs::path& executableFolder,
   return isFolder(installed) ? installed : executableFolder;
 }
 
+fs::path xdgBaseFolder(std::string_view value, std::string_view home, std::string_view underHome) {
+  const fs::path folder(value);
+  return !value.empty() && folder.is_absolute() ? folder : fs::path(home) / underHome;
+}
+
 fs::path userDataFolder(std::string_view dataHome, std::string_view home) {
-  const fs::path dataFolder(dataHome);
-  const fs::path base = !dataHome.empty() && dataFolder.is_absolute()
-                            ? dataFolder
-                            : fs::path(home) / ".local" / "share";
-  return base / "Tymba";
+  return xdgBaseFolder(dataHome, home, ".local/share") / "Tymba";
 }
 
 std::string homeFolder() {

@@ -43,8 +43,12 @@ DataFolders locateDataFolders(std::string_view installedDataRelative);
 std::filesystem::path shippedDataFolder(const std::filesystem::path& executableFolder,
                                         std::string_view installedDataRelative);
 // dataHome/Tymba when dataHome (XDG_DATA_HOME) is an absolute path, else
-// home/.local/share/Tymba; XDG ignores a relative XDG_DATA_HOME.
+// home/.local/share/Tymba.
 std::filesystem::path userDataFolder(std::string_view dataHome, std::string_view home);
+// An XDG base folder: the variable's value when it is an absolute path (XDG
+// ignores a relative one), else home/underHome.
+std::filesystem::path xdgBaseFolder(std::string_view value, std::string_view home,
+                                    std::string_view underHome);
 // HOME, or the account's home folder when HOME is unset or empty.
 std::string homeFolder();
 

@@ -98,10 +98,7 @@ IniSettingsStore::IniSettingsStore(fs::path file) : file_(std::move(file)) {
 }
 
 fs::path IniSettingsStore::locationFor(std::string_view configHome, std::string_view home) {
-  const fs::path configFolder(configHome);
-  const fs::path base =
-      !configHome.empty() && configFolder.is_absolute() ? configFolder : fs::path(home) / ".config";
-  return base / "Tymba" / "Tymba.ini";
+  return xdgBaseFolder(configHome, home, ".config") / "Tymba" / "Tymba.ini";
 }
 
 fs::path IniSettingsStore::defaultLocation() {
