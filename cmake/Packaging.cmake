@@ -26,6 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # texts in Czech, and the X11 platform plugin without which no window opens.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation2, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n, qt6-qpa-plugins")
+# A proportional font for menus and dialogs; a minimal system without one
+# shows them in the typing font.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "touch typing tutor and typing tests for the Czech keyboard")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tymba teaches touch typing on the Czech keyboard and tests typing speed and
 accuracy. You copy a Czech text while the program keeps time, and the result
