@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "core/cp1250.h"
 #include "storage/paths.h"
 
 namespace tymba {
@@ -62,6 +63,10 @@ fs::path DataFolders::userFolder(std::string_view windowsStyleRelative,
     if (error) return folder;
   }
   return folder;
+}
+
+fs::path DataFolders::identityFile(std::u16string_view name) const {
+  return resolvePath(user, "\\Uzivatele\\" + toUtf8(name) + ".ide");
 }
 
 fs::path shippedDataFolder(const fs::path& executableFolder,

@@ -31,6 +31,9 @@ struct DataFolders {
   // user alone. error tells why it could not be made.
   std::filesystem::path userFolder(std::string_view windowsStyleRelative,
                                    std::error_code& error) const;
+  // The user file of an identity (its history of tests): "name.ide" in the
+  // folder "Uzivatele" of the user's folder, found whatever the case.
+  std::filesystem::path identityFile(std::u16string_view name) const;
 };
 
 // The folders of the running program. Installed, the executable sits in a bin
