@@ -18,9 +18,11 @@ set(TYMBA_TEST_TIMEOUT 120)
 
 # A library of plain C++ (no Qt) built twice: NAME for the program and
 # NAME_san with the address and undefined-behaviour sanitizers for its tests.
-#   tymba_plain_library(NAME SOURCES ... [DEPENDS lib ...])
+# DEPENDS names the project's own libraries (each variant links its own
+# variant), LIBRARIES outside ones that both variants link as they are.
+#   tymba_plain_library(NAME SOURCES ... [DEPENDS lib ...] [LIBRARIES lib ...])
 function(tymba_plain_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;LIBRARIES" ${ARGN})
   foreach(variant IN ITEMS "" "_san")
     set(target ${name}${variant})
     add_library(${target} STATIC ${ARG_SOURCES})
@@ -29,6 +31,7 @@ function(tymba_plain_library name)
     foreach(dep IN LISTS ARG_DEPENDS)
       target_link_libraries(${target} PUBLIC ${dep}${variant})
     endforeach()
+    target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES})
     if(variant STREQUAL "_san")
       # Only the sanitizers pass on to what links it: the Debug builds of the
       # windows keep their own optimisation level.

@@ -6,7 +6,8 @@ set -e
 cd "$(dirname "$0")/.."
 
 build_packages="g++ cmake ninja-build pkg-config clang-format libgtest-dev libgmock-dev
-  libbenchmark-dev qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev"
+  libbenchmark-dev qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev
+  libsodium-dev"
 run_packages="gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation2
   qt6-translations-l10n"
 test_packages="xvfb xauth xdotool pulseaudio pulseaudio-utils clang libclang-rt-14-dev
