@@ -108,6 +108,11 @@ struct SharedState {
   std::u16string ProtokolOznaceny;
   std::u16string CasVysledku;
 
+  // --- What the password prompt before a removal of an identity hands back:
+  // the password typed, and whether the prompt was cancelled instead.
+  std::u16string HesloZadane;
+  bool HesloZruseno = false;
+
   // --- Options, identity, sound ---
   Nastaveni nastaveni;
   std::u16string AktualniUzivatel = u"Hlavni";

@@ -134,6 +134,18 @@ class frmZaklad : public QMainWindow {
   void applyTiming(const KeystrokeTiming& timing);
   int lineHeightPixels() const;
 
+  // --- Identities (frmZakladIdentity.cpp) ---
+ public:
+  // Makes the identity current and shows it; the main one as "Hlavni".
+  void switchIdentity(const std::u16string& name);
+
+ private:
+  void connectIdentityItems();
+  void miPrepnoutIdentitu_Click();
+  void miNovaIdentita_Click();
+  void miSpravaIdentit_Click();
+  void miOdhlasitIdentitu_Click();
+
   // One handler per control event.
   void txtVysledek_Change();
   bool txtVysledek_KeyDown(QKeyEvent* event);

@@ -93,6 +93,7 @@ void frmZaklad::buildMenus() {
   miOdhlasitIdentitu = item(identities, "miOdhlasitIdentitu", "O&dhlásit identitu...",
                             QKeySequence(Qt::CTRL | Qt::Key_E));
   miOdhlasitIdentitu->setEnabled(false);
+  connectIdentityItems();
   separator(mnuSoubor, "miStarbar2");
   QAction* miKonec = item(mnuSoubor, "miKonec", "&Konec");
   connect(miKonec, &QAction::triggered, this, &frmZaklad::miKonec_Click);
