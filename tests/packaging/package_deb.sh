@@ -9,7 +9,7 @@ cpack -G DEB -B "$out" --config "$1/CPackConfig.cmake" >/dev/null
 deb=$(echo "$out"/tymba_*.deb)
 has() { printf '%s\n' "$1" | grep -q -- "$2" || { printf 'no "%s" in\n%s\n' "$2" "$1"; exit 1; }; }
 fields=$(dpkg-deb --field "$deb" Package Section Depends)
-for want in '^Package: tymba$' '^Section: education$' libqt6widgets6 fonts-liberation2 \
+for want in '^Package: tymba$' '^Section: education$' libqt6widgets6 libsodium23 fonts-liberation2 \
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good qt6-translations-l10n qt6-qpa-plugins; do
   has "$fields" "$want"
 done
