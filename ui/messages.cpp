@@ -24,6 +24,8 @@ MessageAnswer QtMessages::show(const QString& text, const QString& title, Messag
     case MessageIcon::Question:
       box.setIcon(QMessageBox::Question);
       break;
+    case MessageIcon::NoIcon:
+      break;
   }
   if (buttons == MessageButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace tymba {
 
-enum class MessageIcon { Information, Exclamation, Critical, Question };
+enum class MessageIcon { Information, Exclamation, Critical, Question, NoIcon };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 

@@ -27,17 +27,19 @@ class FakeClock final : public Clock {
   QDateTime now_{QDate(2026, 12, 3), QTime(10, 0, 0)};
 };
 
-// Records each box as one line "title, icon: text" and answers OK, or "Yes"
-// to a question.
+// Records each box as one line "title, icon: text" and answers OK, or a
+// question with the next queued answer, else "Yes".
 class RecordingMessages final : public Messages {
  public:
   MessageAnswer show(const QString& text, const QString& title, MessageIcon icon,
                      MessageButtons buttons) override {
-    const char* icons[] = {"Information", "Exclamation", "Critical", "Question"};
+    const char* icons[] = {"Information", "Exclamation", "Critical", "Question", "NoIcon"};
     said << QStringLiteral("%1, %2: %3").arg(title, icons[int(icon)], text);
-    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    if (buttons != MessageButtons::YesNo) return MessageAnswer::Ok;
+    return answers.isEmpty() ? MessageAnswer::Yes : answers.dequeue();
   }
   QStringList said;
+  QQueue<MessageAnswer> answers;
 };
 
 class NonBlockingDialogs final : public DialogRunner {
@@ -57,12 +59,15 @@ class NonBlockingDialogs final : public DialogRunner {
   QList<QPointer<QDialog>> opened;
 };
 
-// Answers with the queued paths, then cancels.
+// Answers open and save dialogs alike with the queued paths, then cancels.
 class AnsweringFileDialogs final : public FileDialogs {
  public:
   QString openFileName(QWidget*, const FileQuestion& question) override {
     asked.append(question);
     return answers.isEmpty() ? QString() : answers.dequeue();
+  }
+  QString saveFileName(QWidget* parent, const FileQuestion& question) override {
+    return openFileName(parent, question);
   }
   QQueue<QString> answers;
   QList<FileQuestion> asked;
