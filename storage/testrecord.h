@@ -16,6 +16,8 @@ struct TestRecord {
   bool operator==(const TestRecord&) const = default;
 };
 inline constexpr std::size_t kHeaderFieldWidth = 39;
+// Name, date and time as written (a name is cut at its first "_").
+std::array<std::u16string, 3> headerValues(const TestRecord& record);
 // Name, date and time as the list shows them: each cut or padded with blanks to 39 characters.
 std::array<std::u16string, 3> headerFields(const TestRecord& record);
 // The six result fields: gross keystrokes, errors, duration text, net keystrokes, net per minute,

@@ -2,6 +2,7 @@
 
 #include "core/cp1250.h"
 #include "core/textdecoding.h"
+#include "storage/posixfile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,63 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::error_code lastError() { return {errno, std::generic_category()}; }
-
-// Captures errno before anything else can change it.
-[[noreturn]] void fail(const char* action, const fs::path& file) {
-  const std::error_code code = lastError();
-  throw TextFileError(action, file, code);
-}
-
 std::string describe(const std::string& action, const fs::path& file, std::error_code code) {
   return action + " \"" + file.string() + "\": " + code.message();
-}
-
-int openFile(const fs::path& file, int flags, mode_t mode = 0) {
-  int fd;
-  do {
-    fd = ::open(file.c_str(), flags | O_CLOEXEC, mode);
-  } while (fd < 0 && errno == EINTR);
-  return fd;
-}
-
-// Owns an open file descriptor.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-
-  int get() const noexcept { return fd_; }
-  bool isOpen() const noexcept { return fd_ >= 0; }
-  void reset(int fd) noexcept {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-  // Closing can report a write that failed late, so writers close explicitly.
-  bool close() noexcept {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0;
-  }
-
- private:
-  int fd_;
-};
-
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
 }
 
 std::int64_t nanoseconds(const timespec& time) {
@@ -100,7 +46,7 @@ class TemporaryFile {
       fd_.reset(openFile(path_, O_WRONLY | O_CREAT | O_EXCL, mode));
       if (!fd_.isOpen() && errno != EEXIST) break;
     }
-    if (!fd_.isOpen()) fail("cannot create a temporary file to replace", target);
+    if (!fd_.isOpen()) failWithErrno("cannot create a temporary file to replace", target);
   }
   ~TemporaryFile() {
     if (!renamed_) ::unlink(path_.c_str());
@@ -118,13 +64,6 @@ class TemporaryFile {
   bool renamed_ = false;
 };
 
-// Makes a finished rename survive a crash; a failure here loses nothing that
-// is not lost anyway, so it is not reported.
-void flushFolder(const fs::path& folder) {
-  Descriptor fd(openFile(folder.empty() ? fs::path(".") : folder, O_RDONLY | O_DIRECTORY));
-  if (fd.isOpen()) ::fsync(fd.get());
-}
-
 }  // namespace
 
 TextFileError::TextFileError(const std::string& action, fs::path file, std::error_code code)
@@ -141,9 +80,13 @@ std::optional<FileStamp> currentStamp(const fs::path& file) {
 // maxBytes, so that a device or a huge file is refused instead of read for ever.
 FileBytes readFileBytes(const fs::path& file, std::uintmax_t maxBytes) {
   Descriptor fd(openFile(file, O_RDONLY | O_NONBLOCK));
-  if (!fd.isOpen()) fail("cannot open for reading", file);
+  if (!fd.isOpen()) failWithErrno("cannot open for reading", file);
+  return readOpenFile(fd.get(), file, maxBytes);
+}
+
+FileBytes readOpenFile(int fd, const fs::path& file, std::uintmax_t maxBytes) {
   struct stat info {};
-  if (::fstat(fd.get(), &info) != 0) fail("cannot look at", file);
+  if (::fstat(fd, &info) != 0) failWithErrno("cannot look at", file);
   if (!S_ISREG(info.st_mode)) {
     throw TextFileError("cannot read", file,
                         std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
@@ -157,10 +100,10 @@ FileBytes readFileBytes(const fs::path& file, std::uintmax_t maxBytes) {
   result.bytes.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[16384];
   for (;;) {
-    const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+    const ssize_t count = ::read(fd, buffer, sizeof buffer);
     if (count < 0) {
       if (errno == EINTR) continue;
-      fail("cannot read", file);
+      failWithErrno("cannot read", file);
     }
     if (count == 0) return result;
     result.bytes.append(buffer, static_cast<std::size_t>(count));
@@ -212,9 +155,9 @@ void writeText(const fs::path& file, std::u16string_view text) {
 
 void appendText(const fs::path& file, std::u16string_view text) {
   Descriptor fd(openFile(file, O_WRONLY | O_APPEND | O_CREAT, static_cast<mode_t>(kNewFileMode)));
-  if (!fd.isOpen()) fail("cannot open for appending", file);
+  if (!fd.isOpen()) failWithErrno("cannot open for appending", file);
   if (!writeAll(fd.get(), encodeCp1250(text)) || !fd.close()) {
-    fail("cannot append to", file);
+    failWithErrno("cannot append to", file);
   }
 }
 
@@ -233,21 +176,21 @@ std::optional<FileStamp> replaceFileContents(const fs::path& file, std::string_v
   const bool targetExists = ::stat(target.c_str(), &existing) == 0;
   // A read-only file stays as it is, as it would when opened for writing.
   if (targetExists && !S_ISDIR(existing.st_mode) && ::access(target.c_str(), W_OK) != 0) {
-    fail("cannot write", target);
+    failWithErrno("cannot write", target);
   }
   TemporaryFile temporary(target,
                           targetExists ? S_IRUSR | S_IWUSR : static_cast<mode_t>(newFileMode));
   Descriptor& fd = temporary.descriptor();
   if (targetExists && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
-    fail("cannot give the temporary file the mode of", target);
+    failWithErrno("cannot give the temporary file the mode of", target);
   }
   struct stat written {};
   if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || ::fstat(fd.get(), &written) != 0 ||
       !fd.close()) {
-    fail("cannot write the temporary file to replace", target);
+    failWithErrno("cannot write the temporary file to replace", target);
   }
   if (::rename(temporary.path().c_str(), target.c_str()) != 0) {
-    fail("cannot replace", target);
+    failWithErrno("cannot replace", target);
   }
   temporary.markRenamed();
   flushFolder(target.parent_path());
