@@ -158,26 +158,27 @@ void frmVysledek::cmdUloz_Click() {
   if (!file.isEmpty() && zaklad_.Uloz(file)) accept();
 }
 
-// The identity's user file is made with the identity: a missing one is not
-// made here, where a mistyped folder would go unnoticed, but told.
+// The identity's user file is made with the identity. A missing one is told,
+// not made anew here, so that a history that has gone astray is noticed.
 void frmVysledek::appendHistoryRecord(const std::u16string& typed,
                                       const std::u16string& markedCopy) {
   const SharedState& stav = context_.stav;
   const std::filesystem::path file = context_.folders.identityFile(stav.AktualniUzivatel);
-  try {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
-      throw TextFileError("append to", file,
-                          std::make_error_code(std::errc::no_such_file_or_directory));
-    appendRecord(file, historyRecord(stav, localeTexts(context_.clock.now(), stav.ProcentoChyb),
-                                     typed, markedCopy));
-  } catch (const TextFileError&) {
-    context_.messages.show(
-        QStringLiteral("Test nelze přidat do historie uživatele '%1': soubor "
-                       "'%2' neexistuje nebo do něj nelze zapisovat.")
-            .arg(toQString(stav.AktualniUzivatel), QString::fromStdString(file.string())),
-        QStringLiteral("Chyba"), MessageIcon::Critical);
+  std::error_code error;
+  if (std::filesystem::is_regular_file(file, error)) {
+    try {
+      appendRecord(file, historyRecord(stav, localeTexts(context_.clock.now(), stav.ProcentoChyb),
+                                       typed, markedCopy));
+      return;
+    } catch (const TextFileError&) {
+      // told below, as a missing file is
+    }
   }
+  context_.messages.show(
+      QStringLiteral("Test nelze přidat do historie uživatele '%1': soubor "
+                     "'%2' neexistuje nebo do něj nelze zapisovat.")
+          .arg(toQString(stav.AktualniUzivatel), QString::fromStdString(file.string())),
+      QStringLiteral("Chyba"), MessageIcon::Critical);
 }
 
 void frmVysledek::done(int result) {
