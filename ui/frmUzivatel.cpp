@@ -1,5 +1,6 @@
 #include "ui/frmUzivatel.h"
 
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -7,6 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <initializer_list>
+#include <iterator>
 
 #include "core/scoring.h"
 #include "storage/textfile.h"
@@ -49,9 +52,9 @@ frmUzivatel::frmUzivatel(AppContext& context, QWidget* parent)
   Label11->setWordWrap(true);
 
   auto* frame = new QFrame(this);
+  frame->setObjectName(QStringLiteral("TabStrip1"));
   frame->setFrameShape(QFrame::StyledPanel);
   TabStrip1 = frame;
-  TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
   auto* panels = new QVBoxLayout(TabStrip1);
   panels->addWidget(buildList());
   panels->addWidget(buildDetail());
@@ -64,10 +67,9 @@ frmUzivatel::frmUzivatel(AppContext& context, QWidget* parent)
   layout->addWidget(Label11);
   layout->addWidget(TabStrip1, 1);
   layout->addWidget(cmdZpet, 0, Qt::AlignRight);
-  for (QWidget* watched : {static_cast<QWidget*>(this), static_cast<QWidget*>(lstTesty),
-                           static_cast<QWidget*>(cmdVybrat), static_cast<QWidget*>(cmdVymazat),
-                           static_cast<QWidget*>(cmdZpet), TabStrip1})
-    watched->installEventFilter(this);
+  const std::initializer_list<QWidget*> keyed = {this,       lstTesty, cmdVybrat,
+                                                 cmdVymazat, cmdZpet,  TabStrip1};
+  for (QWidget* watched : keyed) watched->installEventFilter(this);
 }
 
 QWidget* frmUzivatel::buildList() {
@@ -85,6 +87,7 @@ QWidget* frmUzivatel::buildList() {
   connect(lstTesty, &QListWidget::itemDoubleClicked, this, &frmUzivatel::cmdVybrat_Click);
 
   cmdVybrat = button("cmdVybrat", "Vybrat", picSeznam);
+  cmdVybrat->setDefault(true);  // Enter on a chosen test shows it, and never closes the window
   cmdVymazat = button("cmdVymazat", "Vymazat", picSeznam);
   cmdZavrit = button("cmdZavrit", "Zavřít", picSeznam);
   connect(cmdVybrat, &QPushButton::clicked, this, &frmUzivatel::cmdVybrat_Click);
@@ -272,10 +275,8 @@ void frmUzivatel::cmdZavrit_Click() {
 }
 
 void frmUzivatel::keyDown(const QKeyEvent& event) {
-  // Under X11 the press of Shift itself does not carry Shift yet.
-  Qt::KeyboardModifiers held =
+  const Qt::KeyboardModifiers held =
       event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-  if (event.key() == Qt::Key_Shift) held |= Qt::ShiftModifier;
   if (held == Qt::ShiftModifier && cmdVymazat->text() == kVymazat) cmdVymazat->setText(kVymazatVse);
 }
 

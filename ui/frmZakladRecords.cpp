@@ -90,6 +90,7 @@ void frmZaklad::miUzivatel_Click() { openHistoryBrowser(); }
 void frmZaklad::openHistoryBrowser() {
   auto* browser = new frmUzivatel(context_, this);
   browser->Form_Load();
+  browser->adjustSize();  // centred at the size it shows
   centreOnScreen(*browser);
   context_.dialogs.run(*browser);
 }

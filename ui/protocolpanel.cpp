@@ -43,6 +43,8 @@ ProtocolPanel::ProtocolPanel(QWidget* parent) : QWidget(parent) {
   picPosun->setObjectName(QStringLiteral("picPosun"));
   lblProtokolC = protocolLabel("lblProtokolC", picPosun);
   QPalette red = lblProtokolC->palette();
+  // On the viewport's base colour a label writes in the text colour.
+  red.setColor(QPalette::Text, Qt::red);
   red.setColor(QPalette::WindowText, Qt::red);
   lblProtokolC->setPalette(red);
   lblProtokol = protocolLabel("lblProtokol", picPosun);
