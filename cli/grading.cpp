@@ -10,6 +10,7 @@
 #include <sstream>
 #include <utility>
 
+#include "cli/output.h"
 #include "core/alignment.h"
 #include "core/clockmath.h"
 #include "core/cp1250.h"
@@ -138,20 +139,6 @@ std::string textLines(std::u16string_view text) {
   return lines;
 }
 
-int failWith(std::ostream& err, const std::string& message) {
-  err << message << '\n' << kUsage << kHelpHint;
-  return 2;
-}
-
-// Exit code 1 with a message when the text cannot be written (a full disk).
-int writeOut(std::ostream& out, std::ostream& err, std::string_view text,
-             std::string_view failure) {
-  out << text << std::flush;
-  if (out) return 0;
-  err << failure << '\n';
-  return 1;
-}
-
 }  // namespace
 
 ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
@@ -262,7 +249,7 @@ int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostre
     if (std::holds_alternative<HelpWanted>(parsed))
       return writeOut(out, err, std::string(kUsage) + std::string(kHelp), "Nápovědu nelze zapsat.");
     if (const auto* error = std::get_if<ArgumentError>(&parsed))
-      return failWith(err, error->message);
+      return usageError(err, kUsage, kHelpHint, error->message);
     const auto& request = std::get<GradingRequest>(parsed);
 
     std::u16string texts[2];
@@ -271,19 +258,22 @@ int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostre
       std::string bytes;
       const ReadStatus status = readBytes(*names[n], bytes);
       if (status == ReadStatus::Unreadable)
-        return failWith(err, "Soubor '" + *names[n] + "' nelze přečíst.");
+        return usageError(err, kUsage, kHelpHint, "Soubor '" + *names[n] + "' nelze přečíst.");
       if (status == ReadStatus::TooLarge)
-        return failWith(err, "Soubor '" + *names[n] + "' je větší než 10 MiB (" +
-                                 std::to_string(kMaxInputBytes) +
-                                 " bajtů), tak dlouhý text nelze vyhodnotit.");
+        return usageError(err, kUsage, kHelpHint,
+                          "Soubor '" + *names[n] + "' je větší než 10 MiB (" +
+                              std::to_string(kMaxInputBytes) +
+                              " bajtů), tak dlouhý text nelze vyhodnotit.");
       std::optional<std::u16string> text = decodeText(bytes, request.encoding);
       if (!text)
-        return failWith(err, "Soubor '" + *names[n] + "' není platný text v kódování UTF-8.");
+        return usageError(err, kUsage, kHelpHint,
+                          "Soubor '" + *names[n] + "' není platný text v kódování UTF-8.");
       // As the program refuses an empty exercise text: there is nothing to copy.
       if (n == 0 && text->empty())
-        return failWith(err, "Soubor '" + *names[n] +
-                                 "' se zadaným textem je prázdný, proto s ním nelze vyhodnotit "
-                                 "test.");
+        return usageError(err, kUsage, kHelpHint,
+                          "Soubor '" + *names[n] +
+                              "' se zadaným textem je prázdný, proto s ním nelze vyhodnotit "
+                              "test.");
       texts[n] = std::move(*text);
     }
 

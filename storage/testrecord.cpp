@@ -72,29 +72,19 @@ ScanResult scanRecords(std::basic_string_view<Char> text, OnRecord&& onRecord) {
   };
   while (pos < text.size()) {
     RecordSpans record;
-    if (!nextLine(record.header) || !nextLine(record.results)) {
-      result.stop = Stop::CutShort;
-      break;
+    // A header or result line cut short by a crash has no CR LF yet.
+    for (const auto& [line, fields] : {std::pair{&record.header, kHeaderFieldCount},
+                                       std::pair{&record.results, kResultFieldCount}}) {
+      if (!nextLine(*line)) return {Stop::CutShort, result.wholeEnd};
+      if (separators(*line) < fields) return {Stop::NotRecords, result.wholeEnd};
     }
-    if (separators(record.header) < kHeaderFieldCount ||
-        separators(record.results) < kResultFieldCount) {
-      // A header or result line cut short by a crash has no CR LF yet.
-      result.stop = Stop::NotRecords;
-      break;
-    }
-    bool whole = true;
     for (Span* part : {&record.typed, &record.marked}) {
       const std::size_t begin = pos;
       Span line;
       do {
-        whole = nextLine(line);
-      } while (whole && (line.end == line.begin || text[line.end - 1] != Char('#')));
-      if (!whole) break;
+        if (!nextLine(line)) return {Stop::CutShort, result.wholeEnd};
+      } while (line.end == line.begin || text[line.end - 1] != Char('#'));
       *part = {begin, line.end - 1};
-    }
-    if (!whole) {
-      result.stop = Stop::CutShort;
-      break;
     }
     onRecord(record);
     result.wholeEnd = pos;

@@ -19,6 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr std::size_t kReadBlock = 16384;
+
 std::string describe(const std::string& action, const fs::path& file, std::error_code code) {
   return action + " \"" + file.string() + "\": " + code.message();
 }
@@ -97,18 +99,26 @@ FileBytes readOpenFile(int fd, const fs::path& file, std::uintmax_t maxBytes) {
   };
   if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) throw tooLarge();
   FileBytes result{{}, stampOf(info)};
-  result.bytes.reserve(static_cast<std::size_t>(info.st_size));
-  char buffer[16384];
+  // Read straight into the text, one block more than the size said, which
+  // tells the end without another call for small files.
+  std::size_t length = 0;
   for (;;) {
-    const ssize_t count = ::read(fd, buffer, sizeof buffer);
+    if (result.bytes.size() < length + kReadBlock) {
+      result.bytes.resize(
+          std::max(length + kReadBlock, static_cast<std::size_t>(info.st_size) + 1));
+    }
+    const ssize_t count = ::read(fd, result.bytes.data() + length, result.bytes.size() - length);
     if (count < 0) {
       if (errno == EINTR) continue;
       failWithErrno("cannot read", file);
     }
-    if (count == 0) return result;
-    result.bytes.append(buffer, static_cast<std::size_t>(count));
+    if (count == 0) {
+      result.bytes.resize(length);
+      return result;
+    }
+    length += static_cast<std::size_t>(count);
     // The file may have grown since it was looked at.
-    if (result.bytes.size() > maxBytes) throw tooLarge();
+    if (length > maxBytes) throw tooLarge();
   }
 }
 

@@ -208,7 +208,7 @@ class Scratch:
         if layer == "storage":
             return LayerRun(["storage_tests"], [[str(tests / "storage_tests"), *gtest]])
         if layer == "cli":
-            return LayerRun(["cli_tests", "tymba-vyhodnoceni"],
+            return LayerRun(["cli_tests", "tymba-vyhodnoceni", "tymba-historie"],
                             [[str(tests / "cli_tests"), *gtest], [*ctest, "-R", "^cli_program_"]])
         include, exclude = UI_TESTS
         listing = subprocess.run(

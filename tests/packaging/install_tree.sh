@@ -17,7 +17,7 @@ desktop-file-validate "$prefix/share/applications/cz.tymba.Tymba.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/cz.tymba.Tymba.metainfo.xml" >/dev/null
 
 options() { grep -oE -- '(\\?-)+[a-z]+' | tr -d '\\' | sort -u | tr '\n' ' '; }
-for program in tymba tymba-vyhodnoceni; do
+for program in tymba tymba-vyhodnoceni tymba-historie; do
   help=$("$prefix/bin/$program" --help | grep -E '^ +-' | options)
   page=$(zcat "$prefix/share/man/man1/$program.1.gz" | sed -n '/^\.SH VOLBY/,/^\.SH/p' |
     grep -A1 '^\.TP' | options)

@@ -14,10 +14,11 @@ for want in '^Package: tymba$' '^Section: education$' libqt6widgets6 fonts-liber
   has "$fields" "$want"
 done
 files=$(dpkg-deb --contents "$deb" | sed 's/^[^.]*\.//')
-for want in bin/tymba bin/tymba-vyhodnoceni 'share/tymba/cviceni/.*\.txt' \
+for want in bin/tymba bin/tymba-vyhodnoceni bin/tymba-historie 'share/tymba/cviceni/.*\.txt' \
   share/applications/cz.tymba.Tymba.desktop share/metainfo/cz.tymba.Tymba.metainfo.xml \
   share/icons/hicolor/scalable/apps/cz.tymba.Tymba.svg share/man/man1/tymba.1.gz \
-  share/man/man1/tymba-vyhodnoceni.1.gz share/doc/tymba/copyright; do
+  share/man/man1/tymba-vyhodnoceni.1.gz share/man/man1/tymba-historie.1.gz \
+  share/doc/tymba/copyright; do
   has "$files" "^/usr/$want\$"
 done
 lintian "$deb" >"$out/lintian.txt" 2>&1 || true
