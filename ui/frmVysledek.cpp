@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -72,6 +73,7 @@ frmVysledek::frmVysledek(AppContext& context, frmZaklad& zaklad)
   connect(cmdOK, &QPushButton::clicked, this, &frmVysledek::cmdOK_Click);
   cmdUloz = new QPushButton(QStringLiteral("Uložit"), this);
   cmdUloz->setObjectName(QStringLiteral("cmdUloz"));
+  cmdUloz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));  // as "Uložit jako..." in the menu
   connect(cmdUloz, &QPushButton::clicked, this, &frmVysledek::cmdUloz_Click);
 
   auto* buttons = new QHBoxLayout();
