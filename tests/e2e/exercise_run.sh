@@ -115,10 +115,8 @@ saved="$XDG_DATA_HOME/Tymba/vysledek.tst"
 printf 'Stary_1.12.2026_10:00:00_\r\n1_0_00 : 01_1_60_0_\r\nx#\r\nx#\r\n' >"$saved"
 sleep 1
 for _ in 1 2; do
-  xdotool key ctrl+s
-  wait_for '^Ulo.*it jako$' >/dev/null 2>&1 && break
+  xdotool key ctrl+s; wait_for '^Ulo.*it jako$' >/dev/null 2>&1 && break
 done
-wait_for '^Ulo.*it jako$' >/dev/null
 xdotool type --delay 20 "${saved%.tst}"
 # A completion offered for the name may take the first Return.
 press_until_gone '^Ulo.*it jako$' Return
