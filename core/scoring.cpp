@@ -83,28 +83,35 @@ bool isInside(int position, std::size_t length) {
   return position >= 1 && static_cast<std::size_t>(position) <= length;
 }
 
-// A line break marked as an error is not one of the target's, so the
-// protocol keeps the two lines together: its CR LF becomes one blank in both
-// texts (a line feed at the very start, with no CR before it, alone). Read
-// from the end, as replacing in place from the end would do, so that a line
-// feed always takes the character before it: the texts are built from their
-// ends in one pass, in linear time however many line breaks are wrong.
+}  // namespace
+
+// Read from the end, as replacing in place from the end would do, so that a
+// line feed always takes the character before it: the texts are built from
+// their ends in one pass, in linear time however many line breaks are wrong.
 void replaceWrongLineBreaks(std::u16string& typed, std::u16string& marked) {
-  std::size_t kept = typed.size();  // the results fill [kept, size) of each buffer
-  std::u16string typedOut(kept, kBlank);
-  std::u16string markedOut(kept, kBlank);
+  std::u16string typedOut;
+  // What the marked text holds beyond the typed text's end stays as it is.
+  const std::size_t beyond = marked.size() > typed.size() ? marked.size() - typed.size() : 0;
+  std::u16string markedOut(marked.rbegin(), marked.rbegin() + static_cast<std::ptrdiff_t>(beyond));
+  typedOut.reserve(typed.size());
+  markedOut.reserve(marked.size());
   for (std::size_t i = typed.size(); i-- > 0;) {
-    --kept;
-    if (typed[i] != kLineFeed || marked[i] == kLineFeed) {
-      typedOut[kept] = typed[i];
-      markedOut[kept] = marked[i];
-    } else if (i > 0) {
+    if (typed[i] != kLineFeed || (i < marked.size() && marked[i] == kLineFeed)) {
+      typedOut += typed[i];
+      if (i < marked.size()) markedOut += marked[i];
+      continue;
+    }
+    typedOut += kBlank;
+    if (i > 0) {
       --i;  // its CR goes into the same blank
     }
+    if (i < marked.size()) markedOut += kBlank;
   }
-  typed.assign(typedOut, kept);
-  marked.assign(markedOut, kept);
+  typed.assign(typedOut.rbegin(), typedOut.rend());
+  marked.assign(markedOut.rbegin(), markedOut.rend());
 }
+
+namespace {
 
 // Inserts a blank after line feeds, walking the positions 1 to the text's
 // original length through the growing text, so a line feed that earlier

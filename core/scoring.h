@@ -32,6 +32,14 @@ std::u16string durationText(int seconds);
 // eleven count two, twenty count three.
 int mergedErrorCount(const std::vector<int>& PoziceChyb);
 
+// The protocol's two texts from a typed text and its marked copy ("_" at the
+// errors): each line break typed where the marked copy has none (a line feed
+// marked as an error, or no character there at all) becomes one blank in
+// both texts at its place, so the protocol keeps the two lines together. The
+// CR before the line feed goes into the same blank; in the marked copy only
+// the characters it holds there are replaced.
+void replaceWrongLineBreaks(std::u16string& typed, std::u16string& marked);
+
 // The texts the window puts into its boxes after scoring.
 struct ScoredTexts {
   // The typed text with "_" at every error position (the hidden marked copy).

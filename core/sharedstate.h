@@ -116,6 +116,9 @@ struct SharedState {
   // --- Options, identity, sound ---
   Nastaveni nastaveni;
   std::u16string AktualniUzivatel = u"Hlavni";
+  // The test file last opened; the history browser shows it instead of the
+  // identity's history from then on. Never cleared while the program runs.
+  std::u16string OtevrenySoubor;
   bool ZvukPripraven = false;
 };
 

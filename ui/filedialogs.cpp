@@ -8,4 +8,9 @@ QString QtFileDialogs::openFileName(QWidget* parent, const FileQuestion& questio
   return QFileDialog::getOpenFileName(parent, question.title, question.folder, question.filter);
 }
 
+QString QtFileDialogs::saveFileName(QWidget* parent, const FileQuestion& question) {
+  return QFileDialog::getSaveFileName(parent, question.title, question.folder, question.filter,
+                                      nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
 }  // namespace tymba

@@ -19,12 +19,16 @@ class FileDialogs {
   virtual ~FileDialogs() = default;
   // The full path of an existing file the user chose, or empty when cancelled.
   virtual QString openFileName(QWidget* parent, const FileQuestion& question) = 0;
+  // The full path the user chose to save to, or empty when cancelled. The
+  // dialog does not ask about an existing file: the caller does.
+  virtual QString saveFileName(QWidget* parent, const FileQuestion& question) = 0;
 };
 
 // Shows a modal QFileDialog.
 class QtFileDialogs final : public FileDialogs {
  public:
   QString openFileName(QWidget* parent, const FileQuestion& question) override;
+  QString saveFileName(QWidget* parent, const FileQuestion& question) override;
 };
 
 }  // namespace tymba

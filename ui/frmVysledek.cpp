@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -10,6 +12,8 @@
 
 #include "core/clockmath.h"
 #include "core/scoring.h"
+#include "storage/resultrecord.h"
+#include "storage/textfile.h"
 #include "ui/application.h"
 #include "ui/centring.h"
 #include "ui/frmZaklad.h"
@@ -67,10 +71,18 @@ frmVysledek::frmVysledek(AppContext& context, frmZaklad& zaklad)
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &frmVysledek::cmdOK_Click);
+  cmdUloz = new QPushButton(QStringLiteral("Uložit"), this);
+  cmdUloz->setObjectName(QStringLiteral("cmdUloz"));
+  cmdUloz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));  // as "Uložit jako..." in the menu
+  connect(cmdUloz, &QPushButton::clicked, this, &frmVysledek::cmdUloz_Click);
 
+  auto* buttons = new QHBoxLayout();
+  buttons->addStretch();
+  buttons->addWidget(cmdOK);
+  buttons->addWidget(cmdUloz);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addWidget(cmdOK, 0, Qt::AlignRight);
+  layout->addLayout(buttons);
   // Watches the keys of every child as well, those added later included.
   qApp->installEventFilter(this);
 }
@@ -132,6 +144,7 @@ void frmVysledek::Form_Load() {
                                                    : QStringLiteral("0"));
   lblProcentoChyb->setText(fixed4Text(stav.ProcentoChyb));
   stav.CasVysledku = fromQString(context_.clock.dateAndTimeText());
+  if (stav.AktualniUzivatel != u"Hlavni") appendHistoryRecord(typed, texts.markedCopy);
 
   zaklad_.showScoredTexts(texts.markedCopy, texts.typedWithGaps);
   zaklad_.finishEvaluation();
@@ -140,6 +153,35 @@ void frmVysledek::Form_Load() {
 }
 
 void frmVysledek::cmdOK_Click() { accept(); }
+
+// A result that could not be saved stays, to be saved elsewhere.
+void frmVysledek::cmdUloz_Click() {
+  const QString file = zaklad_.askTestFileToSave();
+  if (!file.isEmpty() && zaklad_.Uloz(file)) accept();
+}
+
+// The identity's user file is made with the identity. A missing one is told,
+// not made anew here, so that a history that has gone astray is noticed.
+void frmVysledek::appendHistoryRecord(const std::u16string& typed,
+                                      const std::u16string& markedCopy) {
+  const SharedState& stav = context_.stav;
+  const std::filesystem::path file = context_.folders.identityFile(stav.AktualniUzivatel);
+  std::error_code error;
+  if (std::filesystem::is_regular_file(file, error)) {
+    try {
+      appendRecord(file, historyRecord(stav, localeTexts(context_.clock.now(), stav.ProcentoChyb),
+                                       typed, markedCopy));
+      return;
+    } catch (const TextFileError&) {
+      // told below, as a missing file is
+    }
+  }
+  context_.messages.show(
+      QStringLiteral("Test nelze přidat do historie uživatele '%1': soubor "
+                     "'%2' neexistuje nebo do něj nelze zapisovat.")
+          .arg(toQString(stav.AktualniUzivatel), QString::fromStdString(file.string())),
+      QStringLiteral("Chyba"), MessageIcon::Critical);
+}
 
 void frmVysledek::done(int result) {
   unload();

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -44,6 +45,9 @@ class frmVysledek : public QDialog {
   void fitCaption();
 
   void cmdOK_Click();
+  void cmdUloz_Click();
+  // The result at the end of the signed-in identity's history.
+  void appendHistoryRecord(const std::u16string& typed, const std::u16string& markedCopy);
   // What every way of closing does, once.
   void unload();
 
@@ -59,6 +63,7 @@ class frmVysledek : public QDialog {
   QLabel* lblDobaTestu = nullptr;
   QLabel* lblCisteUhozyMin = nullptr;
   QPushButton* cmdOK = nullptr;
+  QPushButton* cmdUloz = nullptr;
 };
 
 }  // namespace tymba

@@ -98,6 +98,15 @@ class frmZaklad : public QMainWindow {
   // reset, the focus in the run's input box, ready for the same text.
   void resultClosed();
 
+  // --- Test files and the history browser (frmZakladRecords.cpp) ---
+  // The test file to save the result to, from the save dialog (".tst" added
+  // to a name without an extension); empty when cancelled.
+  QString askTestFileToSave();
+  // Writes the result as one record to the file, added to the tests in it or
+  // in their place as the user answers. Returns false, having said why, when
+  // the file cannot be written.
+  bool Uloz(const QString& FileName);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -174,6 +183,11 @@ class frmZaklad : public QMainWindow {
   void openTextList(int minutes, bool bezMazani);
   void miObsah_Click();
   void miKonec_Click();
+  void connectRecordItems();
+  void miOtevrit_Click();
+  void miUlozit_Click();
+  void miUzivatel_Click();
+  void openHistoryBrowser();
 
   // The time bar's elapsed part at rest; a limit bar at rest (at the limit).
   static constexpr int kEmptyBarTwips = 15;

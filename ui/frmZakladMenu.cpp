@@ -150,6 +150,7 @@ void frmZaklad::buildMenus() {
   connect(mnuZobrazit, &QMenu::aboutToShow, this, &frmZaklad::mnuZobrazit_Click);
   connect(mnuNastroji, &QMenu::aboutToShow, this, &frmZaklad::mnuNastroji_Click);
   connect(mnuNapoveda, &QMenu::aboutToShow, this, &frmZaklad::mnuNapoveda_Click);
+  connectRecordItems();
 }
 
 QAction* frmZaklad::menuItem(const char* name) const {

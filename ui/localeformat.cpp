@@ -1,6 +1,9 @@
 #include "ui/localeformat.h"
 
+#include <QDateTime>
 #include <QLocale>
+
+#include "ui/textconvert.h"
 
 namespace tymba {
 
@@ -39,6 +42,11 @@ QString fixed4Text(Fixed4 value) {
     text += locale.decimalPoint() + digits;
   }
   return negative ? locale.negativeSign() + text : text;
+}
+
+LocaleTexts localeTexts(const QDateTime& moment, Fixed4 percent) {
+  return {fromQString(dateText(moment.date())), fromQString(timeText(moment.time())),
+          fromQString(fixed4Text(percent))};
 }
 
 QString wholeNumberText(long long value) {

@@ -3,6 +3,7 @@
 // Czech 3.12.2026 and 23:39:39, in other locales their own long-year form.
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
@@ -14,6 +15,7 @@ QString timeText(const QTime& time);
 }  // namespace tymba
 
 #include "core/clockmath.h"
+#include "storage/resultrecord.h"
 
 namespace tymba {
 
@@ -23,5 +25,9 @@ QString fixed4Text(Fixed4 value);
 
 // A whole number in the user's locale without grouping.
 QString wholeNumberText(long long value);
+
+// The date and time of a record written at this moment, and its error
+// percentage.
+LocaleTexts localeTexts(const QDateTime& moment, Fixed4 percent);
 
 }  // namespace tymba

@@ -66,6 +66,15 @@ TEST(ScoreRun, ProtocolTexts) {
   });
 }
 
+TEST(ReplaceWrongLineBreaks, TextsOfAnyLengths) {
+  forEachRow("linebreaks.tsv", 5, [&](const GoldenRow& row) {
+    std::u16string typed = u16(row[1]), marked = u16(row[2]);
+    replaceWrongLineBreaks(typed, marked);
+    EXPECT_EQ(typed, u16(row[3]));
+    EXPECT_EQ(marked, u16(row[4]));
+  });
+}
+
 TEST(ScoreRun, WrongCharacterTableOfAnExerciseRun) {
   // A blank is kept as "_" and matches an "_" slot, marks "_" are skipped, a
   // slot matches without its trailing blanks, case counts.

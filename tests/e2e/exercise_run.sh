@@ -2,8 +2,11 @@
 # The real program under Xvfb, driven from the keyboard as a user drives it:
 # the 1-minute test opened with the access keys, the first text chosen, a
 # known text with known mistakes typed, the run ended with F5; the result
-# window must open with the text's name in its caption. Pictures of the
-# screen at the idle main window and at the result are kept in ARTEFACTS.
+# window must open with the text's name in its caption. The result is then
+# saved with "Uložit" through the real file dialog over an older test file,
+# the question answered "Ne", and the file must hold that one result with the
+# values of the typed text. Pictures of the screen at the idle main window
+# and at the result are kept in ARTEFACTS.
 #   exercise_run.sh PROGRAM SCREEN_GRAB ARTEFACTS
 set -eu
 program=$1
@@ -105,4 +108,27 @@ xdotool key F5
 wait_for '^Vyhodnocen.*- Cesta vlakem$' >/dev/null
 sleep 0.5
 QT_QPA_PLATFORM=xcb "$grab" "$artefacts/result-window.png"
-echo "result window opened; pictures in $artefacts"
+
+# "Uložit" by its Ctrl+S once the window takes keys, a second after the last
+# one; the name typed without its extension, over a test file that exists.
+saved="$XDG_DATA_HOME/Tymba/vysledek.tst"
+printf 'Stary_1.12.2026_10:00:00_\r\n1_0_00 : 01_1_60_0_\r\nx#\r\nx#\r\n' >"$saved"
+sleep 1
+for _ in 1 2; do
+  xdotool key ctrl+s; wait_for '^Ulo.*it jako$' >/dev/null 2>&1 && break
+done
+xdotool type --delay 20 "${saved%.tst}"
+# A completion offered for the name may take the first Return.
+press_until_gone '^Ulo.*it jako$' Return
+# "Soubor již existuje. Chcete test přidat k existujícím testům?": Esc is "Ne".
+press_until_gone '^P.*eru.*en.*$' Escape
+wait_gone '^Vyhodnocen.*- Cesta vlakem$'
+# One record of four lines in place of the old one, with the values of the
+# typed text: 59 characters, one error mark, 20 keystrokes lost per error,
+# and the net keystrokes per minute of the duration it took.
+[ "$(wc -l <"$saved")" -eq 4 ] && head -1 "$saved" | grep -q '^Cesta vlakem_' ||
+  { echo "not the one record expected:" >&2; cat "$saved" >&2; exit 1; }
+sed -n 2p "$saved" | tr -d '\r' | awk -F_ '{ split($3, took, " : "); s = took[1] * 60 + took[2]
+  got = $1 " " $2 " " $4 " " $5 " " $6; want = "71 1 39 " (s > 0 ? int(39 * 60 / s) : 0) " 1,6949"
+  if (got != want) { print "saved " got " after " $3 "; expected " want > "/dev/stderr"; exit 1 } }'
+echo "result window opened and saved to a test file; pictures in $artefacts"

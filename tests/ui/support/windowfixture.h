@@ -59,12 +59,15 @@ class NonBlockingDialogs final : public DialogRunner {
   QList<QPointer<QDialog>> opened;
 };
 
-// Answers with the queued paths, then cancels.
+// Answers open and save dialogs alike with the queued paths, then cancels.
 class AnsweringFileDialogs final : public FileDialogs {
  public:
   QString openFileName(QWidget*, const FileQuestion& question) override {
     asked.append(question);
     return answers.isEmpty() ? QString() : answers.dequeue();
+  }
+  QString saveFileName(QWidget* parent, const FileQuestion& question) override {
+    return openFileName(parent, question);
   }
   QQueue<QString> answers;
   QList<FileQuestion> asked;
