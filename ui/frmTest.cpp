@@ -11,6 +11,7 @@
 #include "ui/frmSlozka.h"
 #include "ui/frmUkaz.h"
 #include "ui/frmZaklad.h"
+#include "ui/selectonfocus.h"
 
 namespace tymba {
 
@@ -66,6 +67,7 @@ frmTest::frmTest(AppContext& context, frmZaklad& zaklad)
 
 void frmTest::Form_Load() {
   lstSeznam->addItems(exerciseTextNames(context_, this));
+  keepNoEntryCurrent(*lstSeznam);
   cmdUkaz->setEnabled(false);
 }
 

@@ -15,6 +15,7 @@
 #include "storage/textfile.h"
 #include "ui/application.h"
 #include "ui/protocolpanel.h"
+#include "ui/selectonfocus.h"
 #include "ui/textconvert.h"
 
 namespace tymba {
@@ -192,6 +193,7 @@ void frmUzivatel::Form_Load() {
     const auto fields = headerFields(record);
     lstTesty->addItem(toQString(fields[0] + fields[1] + fields[2]));
   }
+  keepNoEntryCurrent(*lstTesty);
   cmdVybrat->setEnabled(selectedRow() >= 0);
 }
 

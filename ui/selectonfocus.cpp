@@ -1,5 +1,6 @@
 #include "ui/selectonfocus.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -25,5 +26,8 @@ class SelectAllFilter final : public QObject {
 }  // namespace
 
 void selectAllOnFocus(QLineEdit& box) { box.installEventFilter(new SelectAllFilter(&box)); }
+
+// A current index set on purpose, even none, stops the view from choosing one.
+void keepNoEntryCurrent(QAbstractItemView& list) { list.setCurrentIndex(QModelIndex()); }
 
 }  // namespace tymba

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -181,7 +182,11 @@ class TestDialogs : public MainWindowTest {
     QVERIFY(!child<QPushButton>(QStringLiteral("cmdUkaz"), list)->isEnabled());
     click("cmdOK", list);
     QCOMPARE(fx->messages.said, QStringList{"Chyba, Exclamation: Vyberte písemnost"});
-    // Chosen with the keyboard, the text can be previewed.
+    // Chosen with the keyboard (the first Down chooses the first entry), the text can be previewed.
+    QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(view, &tabbedIn);
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(view->currentItem()->text(), QStringLiteral("abc"));
     QTest::keyClick(view, Qt::Key_D);
     click("cmdUkaz", list);
     auto* preview = fx->dialogs.last<frmUkaz>();
