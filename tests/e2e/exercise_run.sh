@@ -131,4 +131,45 @@ wait_gone '^Vyhodnocen.*- Cesta vlakem$'
 sed -n 2p "$saved" | tr -d '\r' | awk -F_ '{ split($3, took, " : "); s = took[1] * 60 + took[2]
   got = $1 " " $2 " " $4 " " $5 " " $6; want = "71 1 39 " (s > 0 ? int(39 * 60 / s) : 0) " 1,6949"
   if (got != want) { print "saved " got " after " $3 "; expected " want > "/dev/stderr"; exit 1 } }'
-echo "result window opened and saved to a test file; pictures in $artefacts"
+
+# An identity made in "Vytvoření nové identity" (Soubor, Identity Uživatelů),
+# then signed in with its password in "Přepnout identitu ...": its next
+# result lands in its own history.
+menu_item() {  # menu_item TITLE-PATTERN KEY...: the keys open a menu item's window
+  pattern=$1
+  shift
+  for _ in 1 2; do
+    wait_for '^Tymba - Cesta vlakem$' >/dev/null  # the keyboard goes to the main window
+    for key in "$@"; do xdotool key "$key" && sleep 0.3; done
+    wait_for "$pattern" >/dev/null 2>&1 && return 0
+    xdotool key Escape Escape
+  done
+  wait_for "$pattern" >/dev/null
+}
+menu_item '^Vytvo.*en.* nov.* identity$' alt+s i v
+xdotool type --delay 20 'Jana'
+xdotool key Tab
+xdotool type --delay 20 'Tajne7'
+xdotool key Return
+press_until_gone '^Hl.*ka$' Return
+wait_gone '^Vytvo.*en.* nov.* identity$'
+menu_item '^P.*epnout identitu' alt+s p
+xdotool key Down Down Tab
+xdotool type --delay 20 'Tajne7'
+press_until_gone '^P.*epnout identitu' Return
+history="$XDG_DATA_HOME/Tymba/Uzivatele/Jana.ide"
+[ -f "$history" ] && [ ! -s "$history" ] || { echo "no empty history file for Jana" >&2; exit 1; }
+menu_item '^P.*ehled p.*semnost.*$' alt+p m
+press_until_gone '^P.*ehled p.*semnost.*$' Down Return
+press_until_gone '^Informace$' Return
+sleep 0.3
+xdotool type --delay 40 'Než vyrazíte'
+xdotool key F5
+wait_for '^Vyhodnocen.*- Cesta vlakem$' >/dev/null
+sleep 1.2
+press_until_gone '^Vyhodnocen.*- Cesta vlakem$' Return
+# One record: the text typed, 12 characters without an error.
+[ "$(wc -l <"$history")" -eq 4 ] && head -1 "$history" | grep -q '^Cesta vlakem_' &&
+  sed -n 2p "$history" | grep -q '^14_0_[^_]*_12_' ||
+  { echo "not the history record expected:" >&2; cat "$history" >&2; exit 1; }
+echo "result window opened, saved to a test file and kept in Jana's history; pictures in $artefacts"

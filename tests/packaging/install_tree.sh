@@ -26,7 +26,7 @@ done
 [ "$("$prefix/bin/tymba" -platform offscreen --version)" = "tymba $2" ]
 status=0
 QT_QPA_PLATFORM=offscreen "$prefix/bin/tymba" -style fusion --nic 2>"$root.err" || status=$?
-[ "$status" -eq 2 ] && grep -qx "Neznámá volba '--nic'." "$root.err"
+[ "$status" -eq 2 ] && grep -qx "Neznámá volba '--nic'." "$root.err" || exit 1
 
 manifest() { (cd "$root" && find . -printf '%p %m %s\n' && find . -type f -exec sha256sum {} +) | sort; }
 chmod -R a-w "$prefix/share/tymba"
