@@ -34,6 +34,10 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$wor
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
+# The Czech layout, so that xdotool types Czech letters with their own keys:
+# otherwise it lends a spare key to each letter for a moment, and a busy
+# program may read the key after it has been given back.
+setxkbmap cz
 
 # Titles are matched as X stores them, where letters outside Latin-1 are
 # encoded: patterns match such letters with ".*".
