@@ -16,7 +16,9 @@ runs=${2:-5}
 work=$(mktemp -d)
 xvfb_pid=""
 cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  # Waited for: an X server still shutting down removes the socket of the
+  # next one to take its display number.
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
