@@ -31,8 +31,10 @@ export XDG_DATA_HOME="$work/data"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-# The display number comes from Xvfb itself, never a fixed one.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# The display number comes from Xvfb itself, never a fixed one. Without
+# -noreset the server starts afresh whenever its last client leaves (here
+# setxkbmap), and refuses the program if it connects just then.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
@@ -56,7 +58,7 @@ wait_for() {  # wait_for TITLE-PATTERN: the window id once one is mapped
   for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
     echo "  $(xdotool getwindowname "$w")" >&2
   done
-  cat "$work/program.log" >&2
+  cat "$work/program.log" "$work/xvfb.log" >&2
   return 1
 }
 
