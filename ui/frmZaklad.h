@@ -60,6 +60,13 @@ class frmZaklad : public QMainWindow {
   // (index 0 empty). A lesson takes its fixed duration, loss and limits; a
   // practice run keeps those its settings dialog has put into the state.
   void startLessonRun(const QString& entry, std::vector<std::u16string> lines, LessonKind kind);
+  // The same for the lesson or practice text of that name, read from its
+  // folder and cut into lines. Returns false, having said why, when the file
+  // cannot be read or is empty; the run is then as it was.
+  bool startLessonFile(const QString& entry, LessonKind kind);
+
+  // The keyboard window, centred and modal.
+  void openKeyboardWindow();
 
   // Ends the run by the user (F5, Esc, the menu): timers stopped, the end
   // time taken, the result shown.
@@ -179,6 +186,9 @@ class frmZaklad : public QMainWindow {
   void miUzivTest_Click();
   void miTestSoubor_Click();
   void miSlozka_Click();
+  void miVyuka_Click();
+  void miProcvicovani_Click();
+  void miKlavesnice_Click();
   // The list of texts for an exercise test of this length and kind.
   void openTextList(int minutes, bool bezMazani);
   void miObsah_Click();

@@ -121,12 +121,17 @@ void frmZaklad::buildMenus() {
   connect(miUzivTest, &QAction::triggered, this, &frmZaklad::miUzivTest_Click);
 
   muZacatecnik = addMenu(bar, "muZacatecnik", "&Začátečník");
-  item(muZacatecnik, "miVyuka", "&Výuka", QKeySequence(Qt::CTRL | Qt::Key_V));
-  item(muZacatecnik, "miProcvicovani", "&Procvičování", QKeySequence(Qt::CTRL | Qt::Key_P));
+  QAction* miVyuka = item(muZacatecnik, "miVyuka", "&Výuka", QKeySequence(Qt::CTRL | Qt::Key_V));
+  connect(miVyuka, &QAction::triggered, this, &frmZaklad::miVyuka_Click);
+  QAction* miProcvicovani =
+      item(muZacatecnik, "miProcvicovani", "&Procvičování", QKeySequence(Qt::CTRL | Qt::Key_P));
+  connect(miProcvicovani, &QAction::triggered, this, &frmZaklad::miProcvicovani_Click);
 
   mnuZobrazit = addMenu(bar, "mnuZobrazit", "Z&obrazit");
   item(mnuZobrazit, "miUzivatel", "&Uživatel...");
-  item(mnuZobrazit, "miKlavesnice", "&Klávesnice", QKeySequence(Qt::CTRL | Qt::Key_K));
+  QAction* miKlavesnice =
+      item(mnuZobrazit, "miKlavesnice", "&Klávesnice", QKeySequence(Qt::CTRL | Qt::Key_K));
+  connect(miKlavesnice, &QAction::triggered, this, &frmZaklad::miKlavesnice_Click);
   QMenu* fonts = mnuZobrazit->addMenu(QStringLiteral("&Písmo"));
   fonts->menuAction()->setObjectName(QStringLiteral("miPismo"));
   item(fonts, "miVelke", "&Velké");
@@ -162,6 +167,9 @@ void frmZaklad::enableWhileIdle(std::initializer_list<const char*> names) {
   const bool idle = !tmrCas->isActive();
   for (const char* name : names) menuItem(name)->setEnabled(idle);
 }
+
+// Placeholder until the lesson list exists.
+void frmZaklad::miVyuka_Click() {}
 
 void frmZaklad::mnuSoubor_Click() {
   enableWhileIdle({"miOtevrit", "miSlozka", "miIdentity", "miPrepnoutIdentitu", "miKonec"});
@@ -259,5 +267,8 @@ void frmZaklad::miKonec_Click() {
   QApplication::closeAllWindows();
   QCoreApplication::quit();
 }
+
+// Placeholder until the practice settings exist.
+void frmZaklad::miProcvicovani_Click() {}
 
 }  // namespace tymba

@@ -10,6 +10,7 @@
 #include "core/alignment.h"
 #include "core/cp1250.h"
 #include "core/exerciseengine.h"
+#include "core/lessonlines.h"
 #include "core/targettext.h"
 #include "core/twips.h"
 #include "storage/textfile.h"
@@ -191,6 +192,32 @@ void frmZaklad::startLessonRun(const QString& entry, std::vector<std::u16string>
   QCoreApplication::processEvents();
   txtVVysledek->show();
   txtVVysledek->setFocus();
+}
+
+bool frmZaklad::startLessonFile(const QString& entry, LessonKind kind) {
+  const bool lesson = kind == LessonKind::Lesson;
+  const std::string folder = lesson ? "\\Vyuka\\" : "\\Procvicovani\\";
+  const auto file = context_.folders.find(folder + entry.toStdString() + ".vyu");
+  const QString what = lesson ? QStringLiteral("Lekce") : QStringLiteral("Písemnost");
+  std::u16string text;
+  try {
+    text = readWholeText(file);
+  } catch (const TextFileError& error) {
+    const QString why = error.code() == std::errc::file_too_large
+                            ? QStringLiteral("%1 '%2' je příliš velká (více než 1 MB).")
+                            : QStringLiteral("%1 '%2' nebyla nalezena nebo ji nelze přečíst.");
+    context_.messages.show(why.arg(what, entry), QStringLiteral("Přerušení"),
+                           MessageIcon::Critical);
+    return false;
+  }
+  if (text.empty()) {
+    context_.messages.show(
+        QStringLiteral("%1 '%2' je prázdná, proto ji nelze psát.").arg(what, entry),
+        QStringLiteral("Přerušení"), MessageIcon::Exclamation);
+    return false;
+  }
+  startLessonRun(entry, cutLessonLines(text), kind);
+  return true;
 }
 
 void frmZaklad::endRun() {
