@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -226,6 +227,31 @@ TEST(ShippedTexts, AreWindows1250WithCrLfAndTypeableOnTheCzechKeyboard) {
   EXPECT_GT(*std::max_element(lengths.begin(), lengths.end()), 12000u);
   for (const char16_t letter : std::u16string(u"áéěíóúůýčďňřšťžÁÉĚÍÓÚÝČĎŇŘŠŤŽ0123456789\"-?!"))
     EXPECT_NE(exercises.find(letter), std::u16string::npos) << +letter;
+}
+
+// Lesson by lesson, in the order of the list, the course uses only the keys
+// that lesson and the ones before it introduce; the table names every lesson.
+TEST(ShippedTexts, EachLessonUsesOnlyTheKeysIntroducedSoFar) {
+  std::vector<std::pair<std::string, std::u16string>> introduced;
+  std::ifstream table(TYMBA_STORAGE_GOLDEN_DIR "/course_keys.tsv");
+  for (std::string line; std::getline(table, line);)
+    if (!line.empty() && line[0] != '#')
+      introduced.emplace_back(line.substr(0, line.find('\t')),
+                              fromUtf8(line.substr(line.find('\t') + 1)));
+  std::vector<fs::path> lessons;
+  for (const auto& entry : fs::directory_iterator(fs::path(TYMBA_DATA_DIR) / "Vyuka"))
+    if (entry.path().extension() == ".vyu") lessons.push_back(entry.path());
+  std::sort(lessons.begin(), lessons.end());
+  ASSERT_EQ(lessons.size(), introduced.size());
+  std::u16string keys = u" \r\n";
+  for (std::size_t n = 0; n < lessons.size(); ++n) {
+    SCOPED_TRACE(lessons[n].filename().string());
+    EXPECT_EQ(lessons[n].filename().string(), introduced[n].first);
+    keys += introduced[n].second;
+    const std::u16string text = readWholeText(lessons[n]);
+    for (std::size_t i = 0; i < text.size(); ++i)
+      EXPECT_NE(keys.find(text[i]), std::u16string::npos) << i << ": " << toUtf8(text.substr(i, 1));
+  }
 }
 
 }  // namespace
