@@ -173,9 +173,12 @@ void frmZaklad::enableWhileIdle(std::initializer_list<const char*> names) {
   for (const char* name : names) menuItem(name)->setEnabled(idle);
 }
 
+// Its shortcut Ctrl+V reaches the item without the menu opening, so the rule
+// of the menu (nothing that disturbs a timed run) is kept here as well.
 // Without the lesson folder there is neither a lesson nor the introduction,
 // which lives there too.
 void frmZaklad::miVyuka_Click() {
+  if (tmrCas->isActive()) return;
   if (!dataFolderReadable(context_, "\\Vyuka", QStringLiteral("Složka s lekcemi"))) return;
   auto* lessons = new frmVyuka(context_, *this);
   centreOnScreen(*lessons);

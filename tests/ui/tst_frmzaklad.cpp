@@ -336,7 +336,10 @@ class TestFrmZaklad : public MainWindowTest {
     };
     type(QStringLiteral("asxyz"));  // three wrong keystrokes in a row: blocked for a second
     type(QStringLiteral("d"));
+    QApplication::setActiveWindow(window.get());
+    pressKey(lessonBox(), Qt::Key_V, Qt::ControlModifier);  // no lesson dialog while timed
     QCOMPARE(text(QStringLiteral("lblRadek(1)")), QStringLiteral("  xyz"));
+    QVERIFY(!fx->dialogs.last<frmVyuka>());
     fx->clock.advance(1.0);
     type(QStringLiteral("jklů asdf jklů\nfjfj dkdk slsl\njf jf"));
     QStringList shown;
