@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <string_view>
 
 #include "ui/application.h"
 #include "ui/centring.h"
@@ -14,6 +15,7 @@
 #include "ui/frmSlozka.h"
 #include "ui/frmTest.h"
 #include "ui/frmUzivNastaveni.h"
+#include "ui/frmVyuka.h"
 #include "ui/frmZaklad.h"
 #include "ui/textconvert.h"
 #include "ui/typingbox.h"
@@ -51,19 +53,22 @@ std::filesystem::path exerciseFolderToBrowse(const AppContext& context) {
   return folders.empty() ? context.folders.find("\\cviceni") : folders.front();
 }
 
-// Without the exercise folder the list of texts would open empty and only
-// ask for a choice that cannot be made, so the user is told where the folder
-// was looked for instead, and nothing opens.
-bool exerciseFolderReadable(AppContext& context) {
-  for (const auto& existing : context.folders.existingFolders("\\cviceni"))
+// Without its folder a list of texts would open empty and only ask for a
+// choice that cannot be made, so the user is told where the folder was looked
+// for instead, and nothing opens. whose names the folder in the message.
+bool dataFolderReadable(AppContext& context, std::string_view relative, const QString& whose) {
+  for (const auto& existing : context.folders.existingFolders(relative))
     if (QFileInfo(QString::fromStdString(existing.string())).isReadable()) return true;
-  const QString folder = QString::fromStdString(context.folders.find("\\cviceni").string());
-  context.messages.show(QStringLiteral("Složka s písemnostmi nebyla nalezena nebo ji nelze "
-                                       "přečíst. Hledána byla složka '%1' (na velikosti písmen "
-                                       "nezáleží).")
-                            .arg(folder),
+  const QString folder = QString::fromStdString(context.folders.find(relative).string());
+  context.messages.show(QStringLiteral("%1 nebyla nalezena nebo ji nelze přečíst. Hledána byla "
+                                       "složka '%2' (na velikosti písmen nezáleží).")
+                            .arg(whose, folder),
                         QStringLiteral("Přerušení"), MessageIcon::Critical);
   return false;
+}
+
+bool exerciseFolderReadable(AppContext& context) {
+  return dataFolderReadable(context, "\\cviceni", QStringLiteral("Složka s písemnostmi"));
 }
 
 }  // namespace
@@ -168,8 +173,17 @@ void frmZaklad::enableWhileIdle(std::initializer_list<const char*> names) {
   for (const char* name : names) menuItem(name)->setEnabled(idle);
 }
 
-// Placeholder until the lesson list exists.
-void frmZaklad::miVyuka_Click() {}
+// Its shortcut Ctrl+V reaches the item without the menu opening, so the rule
+// of the menu (nothing that disturbs a timed run) is kept here as well.
+// Without the lesson folder there is neither a lesson nor the introduction,
+// which lives there too.
+void frmZaklad::miVyuka_Click() {
+  if (tmrCas->isActive()) return;
+  if (!dataFolderReadable(context_, "\\Vyuka", QStringLiteral("Složka s lekcemi"))) return;
+  auto* lessons = new frmVyuka(context_, *this);
+  centreOnScreen(*lessons);
+  context_.dialogs.run(*lessons);
+}
 
 void frmZaklad::mnuSoubor_Click() {
   enableWhileIdle({"miOtevrit", "miSlozka", "miIdentity", "miPrepnoutIdentitu", "miKonec"});

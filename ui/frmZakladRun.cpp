@@ -176,13 +176,18 @@ void frmZaklad::startLessonRun(const QString& entry, std::vector<std::u16string>
   picVZadani->raise();
   txtVysledek->hide();
   stav.NazevTestu = fromQString(entry);
+  // A lesson takes the limits of the options only when it shows them; hidden
+  // limits stay as they were.
+  const bool limits = stav.nastaveni.LimityVisible == "1";
   if (kind == LessonKind::Lesson) {
     stav.ZtrataUhozu = 10;
     stav.DobaTestu = 30;
-    stav.LimitRychlostiTestu = stav.nastaveni.LimitRychlost;
-    stav.LimitChybTestu = stav.nastaveni.LimitChyba;
+    if (limits) {
+      stav.LimitRychlostiTestu = stav.nastaveni.LimitRychlost;
+      stav.LimitChybTestu = stav.nastaveni.LimitChyba;
+    }
   }
-  frmLimity->setVisible(stav.nastaveni.LimityVisible == "1");
+  frmLimity->setVisible(limits);
   applyFontSize();
   showLessonStart(lessonDisplay_, stav.RadkyVyuky, stav.nastaveni.Pismo);
   renderLessonDisplay();

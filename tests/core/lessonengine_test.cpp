@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/clockmath.h"
+#include "core/lessonlines.h"
 #include "tests/core/goldentable.h"
 
 namespace tymba {
@@ -47,6 +48,22 @@ struct LessonRun {
 
   const std::u16string& marks() const { return display.lblRadek[1]; }
 };
+
+// Each text is cut into lines, and the lesson panel starts with the first.
+TEST(LessonLines, CutAtLineBreaksAndBlanksAndShownFromTheFirst) {
+  forEachRow("lessonlines.tsv", 4, [&](const GoldenRow& row) {
+    const Texts lines = cutLessonLines(u16(row[1]));
+    std::u16string cut, shown;
+    for (std::size_t n = 1; n < lines.size(); ++n) cut += lines[n] + u"|";
+    EXPECT_EQ(lines.at(0), u"");
+    EXPECT_EQ(cut, u16(row[2]));
+    if (row[3] == "-") return;
+    LessonDisplay display;
+    showLessonStart(display, lines, 1);
+    for (const std::u16string& caption : display.lblRadek) shown += caption + u"|";
+    EXPECT_EQ(shown, u16(row[3]));
+  });
+}
 
 TEST(LessonEngine, TypedKeys) {
   forEachRow("lesson.tsv", 14, [&](const GoldenRow& row) {

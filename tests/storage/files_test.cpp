@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -226,6 +227,29 @@ TEST(ShippedTexts, AreWindows1250WithCrLfAndTypeableOnTheCzechKeyboard) {
   EXPECT_GT(*std::max_element(lengths.begin(), lengths.end()), 12000u);
   for (const char16_t letter : std::u16string(u"áéěíóúůýčďňřšťžÁÉĚÍÓÚÝČĎŇŘŠŤŽ0123456789\"-?!"))
     EXPECT_NE(exercises.find(letter), std::u16string::npos) << +letter;
+}
+
+// Lesson by lesson, in the order of the list, the course uses only the keys
+// that lesson and the ones before it introduce; the table names every lesson.
+TEST(ShippedTexts, EachLessonUsesOnlyTheKeysIntroducedSoFar) {
+  std::vector<std::string> rows;  // lesson file TAB the characters it introduces
+  std::ifstream table(TYMBA_STORAGE_GOLDEN_DIR "/course_keys.tsv");
+  for (std::string line; std::getline(table, line);)
+    if (!line.empty() && line[0] != '#') rows.push_back(line);
+  std::vector<fs::path> lessons;
+  for (const auto& entry : fs::directory_iterator(fs::path(TYMBA_DATA_DIR) / "Vyuka"))
+    if (entry.path().extension() == ".vyu") lessons.push_back(entry.path());
+  std::sort(lessons.begin(), lessons.end());
+  ASSERT_EQ(lessons.size(), rows.size());
+  std::u16string keys = u" \r\n";
+  for (std::size_t n = 0; n < lessons.size(); ++n) {
+    const std::string name = lessons[n].filename().string();
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(rows[n].starts_with(name + '\t'));
+    keys += fromUtf8(rows[n].substr(name.size() + 1));
+    for (const char16_t c : readWholeText(lessons[n]))
+      EXPECT_NE(keys.find(c), std::u16string::npos) << toUtf8(std::u16string(1, c));
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // settings, the menus' own rules.
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QFocusEvent>
@@ -21,6 +22,8 @@
 #include "ui/frmTest.h"
 #include "ui/frmUkaz.h"
 #include "ui/frmUzivNastaveni.h"
+#include "ui/frmVyuka.h"
+#include "ui/frmVyukaUvod.h"
 #include "ui/startup.h"
 #include "ui/targettextlabel.h"
 
@@ -231,6 +234,45 @@ class TestDialogs : public MainWindowTest {
     tree->setCurrentIndex(gone);
     QVERIFY(fx->messages.said.value(0).startsWith(QStringLiteral("Přerušení, Critical: Složku")));
     QCOMPARE(text(QStringLiteral("lblCesta"), browser), QString::fromStdString(folder.string()));
+  }
+
+  void theLessonDialogShowsTheIntroductionOrStartsALesson_data() {
+    rowsFrom("lesson_dialog.txt", {"steps", "said", "open"});
+  }
+
+  void theLessonDialogShowsTheIntroductionOrStartsALesson() {
+    QFETCH(QString, steps);
+    QFETCH(QString, said);
+    QFETCH(QString, open);
+    const auto folder = fx->context.folders.shipped / "Vyuka";
+    if (!steps.contains("no Vyuka")) std::filesystem::create_directories(folder);
+    if (!steps.contains("no ")) writeText(folder / "Úvod.txt", u"Úvod\r\n\r\nJak sedět");
+    for (const char* lesson : {"01 Krátká.vyu", "02 Prázdná.vyu"}) std::ofstream(folder / lesson);
+    child<QAction>(QStringLiteral("miVyuka"))->trigger();
+    for (const QString& step : steps.split(QStringLiteral(", "))) {
+      QDialog* top = fx->dialogs.last<QDialog>();
+      if (!top || step.startsWith("no ")) continue;
+      if (step.startsWith("cmd")) {
+        QTest::mouseClick(child<QPushButton>(step, top), Qt::LeftButton);
+      } else if (step == "Esc") {
+        QTest::keyClick(top, Qt::Key_Escape);
+      } else if (step == "close box") {
+        top->close();
+      } else {
+        auto* list = child<QComboBox>(QStringLiteral("cmbVyuka"), top);
+        list->setCurrentIndex(list->findText(step, Qt::MatchStartsWith));
+      }
+    }
+    if (auto* introduction = fx->dialogs.last<frmVyukaUvod>())
+      QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtUvod"), introduction)->toPlainText(),
+               QStringLiteral("Úvod\n\nJak sedět"));
+    QStringList left;
+    for (QDialog* dialog : fx->dialogs.opened)
+      if (dialog && dialog->isVisible()) left << dialog->objectName();
+    QCOMPARE(left.isEmpty() ? QStringLiteral("none") : left.join(' '), open);
+    QCOMPARE(fx->messages.said.join('\n').replace(fx->programDir.path(), "…"),
+             said == "none" ? QString() : said);
+    QVERIFY(fx->state.NazevTestu.empty());  // no lesson has started
   }
 
   void menusOfferWhatTheStateAllows_data() {

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QListWidget>
 #include <QMimeData>
@@ -12,6 +13,7 @@
 #include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
+#include "ui/frmVyuka.h"
 
 using namespace tymba;
 using namespace tymba::testing;
@@ -307,6 +309,45 @@ class TestFrmZaklad : public MainWindowTest {
     QCOMPARE(texts({"lblRadek(0)", "lblRadek(2)"}), (QStringList{"as df ", "jklů"}));
     QVERIFY(lessonBox()->isVisible() && !box()->isVisible());
     QVERIFY(list->count() == 0 && fx->state.NapsanyText.empty() && !miZnovu()->isEnabled());
+  }
+
+  void aLessonChosenInTheMenuIsTypedToItsResult() {
+    const auto shipped = fx->context.folders.shipped / "Vyuka",
+               own = fx->context.folders.user / "vyuka";
+    for (const auto& folder : {shipped, own}) std::filesystem::create_directories(folder);
+    writeText(shipped / "02 Druhá.vyu", u"asdf jklů asdf jklů\r\nfjfj dkdk slsl\r\njf jf");
+    writeText(own / "01 Moje.vyu", u"ff jj");
+    child<QAction>(QStringLiteral("miVyuka"))->trigger();
+    auto* list = child<QComboBox>(QStringLiteral("cmbVyuka"), fx->dialogs.last<frmVyuka>());
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
+    QCOMPARE(entries, (QStringList{"Úvod - než začnete psát!", "01 Moje", "02 Druhá"}));
+    list->setCurrentIndex(2);
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdVýuka"), list->parent()),
+                      Qt::LeftButton);
+    QVERIFY(!fx->dialogs.last<frmVyuka>() && fx->messages.said.isEmpty());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tymba - 02 Druhá"));
+    fx->clock.set(QTime(10, 0, 0));
+    const auto type = [this](const QString& keys) {
+      for (const QChar key : keys) {
+        typeText(lessonBox(), key);
+        fx->clock.advance(0.25);
+      }
+    };
+    type(QStringLiteral("asxyz"));  // three wrong keystrokes in a row: blocked for a second
+    type(QStringLiteral("d"));
+    QApplication::setActiveWindow(window.get());
+    pressKey(lessonBox(), Qt::Key_V, Qt::ControlModifier);  // no lesson dialog while timed
+    QCOMPARE(text(QStringLiteral("lblRadek(1)")), QStringLiteral("  xyz"));
+    QVERIFY(!fx->dialogs.last<frmVyuka>());
+    fx->clock.advance(1.0);
+    type(QStringLiteral("jklů asdf jklů\nfjfj dkdk slsl\njf jf"));
+    QStringList shown;
+    for (const char* name : {"lblHrubeUhozy", "lblPocetChyb", "lblCisteUhozy", "lblProcentoChyb",
+                             "lblDobaTestu", "lblCisteUhozyMin"})
+      shown << resultValue(name);
+    // 46 characters with the line ends, 3 errors of 10 keystrokes each, 11 seconds.
+    QCOMPARE(shown.join('/'), QStringLiteral("59/3/16/6,5217/00 : 11/87"));
   }
 
   void lessonLimitsShowSpeedAndErrorsAgainstTheLimits() {
