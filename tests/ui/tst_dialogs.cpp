@@ -3,6 +3,7 @@
 // settings, the menus' own rules.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QFocusEvent>
@@ -17,10 +18,12 @@
 #include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
+#include "ui/frmKlavesnice.h"
 #include "ui/frmSlozka.h"
 #include "ui/frmTest.h"
 #include "ui/frmUkaz.h"
 #include "ui/frmUzivNastaveni.h"
+#include "ui/keyboardpicture.h"
 #include "ui/startup.h"
 #include "ui/targettextlabel.h"
 
@@ -231,6 +234,29 @@ class TestDialogs : public MainWindowTest {
     tree->setCurrentIndex(gone);
     QVERIFY(fx->messages.said.value(0).startsWith(QStringLiteral("Přerušení, Critical: Složku")));
     QCOMPARE(text(QStringLiteral("lblCesta"), browser), QString::fromStdString(folder.string()));
+  }
+
+  void theKeyboardWindowLightsTheKeysAndNamesTheFinger() {
+    auto* keys = open<frmKlavesnice>(QStringLiteral("miKlavesnice"));
+    auto* picture = child<QWidget>(QStringLiteral("Picture1"), keys);
+    const auto& lit = child<KeyboardPicture>(QStringLiteral("imgKlavesnice"), keys)->img1;
+    const auto said = [&] { return text(QStringLiteral("lblPopis"), keys); };
+    QVERIFY(!child<QCheckBox>(QStringLiteral("chkChyby"), keys)->isEnabled());  // no run yet
+    QTest::keyPress(picture, Qt::Key_A, Qt::ShiftModifier);
+    QVERIFY(lit.isLit(160) && lit.isLit(161) && lit.isLit(65));
+    QCOMPARE(said(), QStringLiteral("Tato klávesa se stiská levým malíčkem"));
+    QKeyEvent releaseA(QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
+    QApplication::sendEvent(picture, &releaseA);  // Shift still held
+    QVERIFY(!lit.isLit(65) && lit.isLit(160) && said().isEmpty());
+    QTest::keyRelease(picture, Qt::Key_Shift);
+    QVERIFY(!lit.isLit(160) && !lit.isLit(161));
+    QTest::keyClick(picture, Qt::Key_Space);  // the box is not ticked by it
+    QTest::keyPress(picture, Qt::Key_Space);
+    QVERIFY(said().startsWith(QStringLiteral("Tuto klávesu stisknete levým nebo pravým palcem (")));
+    QTest::keyPress(picture, Qt::Key_F1);
+    QVERIFY(said().isEmpty());
+    QTest::keyClick(picture, Qt::Key_Escape);
+    QVERIFY(!keys->isVisible());
   }
 
   void menusOfferWhatTheStateAllows_data() {
