@@ -1,6 +1,6 @@
 #include "ui/keyboardpicture.h"
 
-#include <QPaintEvent>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -83,15 +83,16 @@ Frame frameFor(const QSize& size) {
   return {unit, origin};
 }
 
-QPainterPath outline(const Key& key, const Frame& frame) {
-  const double gap = 0.06 * frame.unit;
+// The key's shape, drawn `inset` pixels inside its place.
+QPainterPath outline(const Key& key, const Frame& frame, double inset = 0) {
+  const double gap = 0.06 * frame.unit + inset;
   const auto rect = [&](double row, double x, double width) {
     return QRectF(frame.origin.x() + x * frame.unit + gap,
                   frame.origin.y() + row * frame.unit + gap, width * frame.unit - 2 * gap,
                   frame.unit - 2 * gap);
   };
   QPainterPath path;
-  const double radius = 0.12 * frame.unit;
+  const double radius = std::max(0.0, 0.12 * frame.unit - inset);
   path.addRoundedRect(rect(key.row, key.x, key.width), radius, radius);
   if (key.code == kEnter) {
     // The tall Enter of the 105-key keyboard: its lower part is narrower.
@@ -115,6 +116,7 @@ KeyboardPicture::KeyboardPicture(QWidget* parent) : QWidget(parent) {
   policy.setHeightForWidth(true);
   setSizePolicy(policy);
   setMinimumSize(300, 100);
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void KeyboardPicture::Overlay::show(int key) {
@@ -133,6 +135,7 @@ void KeyboardPicture::Overlay::hideAll() {
 
 void KeyboardPicture::setMistakes(std::map<int, int> perKey) {
   mistakes_ = std::move(perKey);
+  keys_ = QImage();
   update();
 }
 
@@ -162,50 +165,70 @@ QSize KeyboardPicture::sizeHint() const { return {608, heightForWidth(608)}; }
 
 void KeyboardPicture::repaintKey(int key) { update(keyRect(key).adjusted(-1, -1, 1, 1)); }
 
-void KeyboardPicture::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  const Frame frame = frameFor(size());
-  const QPalette& colours = palette();
-  QFont legendFont = font();
-  legendFont.setPixelSize(std::max(1, static_cast<int>(frame.unit * 0.3)));
-  QFont nameFont = font();
-  nameFont.setPixelSize(std::max(1, static_cast<int>(frame.unit * 0.2)));
+namespace {
+
+void paintKey(QPainter& painter, const Key& key, const Frame& frame, const QColor& fill,
+              const QPalette& colours, QFont legend) {
+  const QPainterPath path = outline(key, frame);
+  const QRectF box = path.boundingRect();
+  // The edge as a fill below the key's face: much cheaper than a stroke.
+  painter.fillPath(path, colours.color(QPalette::Mid));
+  painter.fillPath(outline(key, frame, std::max(1.0, frame.unit / 40)), fill);
+
+  const bool own = fill == colours.color(QPalette::Button);
+  painter.setPen(own ? colours.color(QPalette::ButtonText) : legendOn(fill));
   const double pad = 0.14 * frame.unit;
+  const QRectF inner = box.adjusted(pad, pad * 0.6, -pad, -pad * 0.6);
+  const QString upper = QString::fromUtf8(key.upper);
+  const bool twoLevels = *key.lower != '\0';
+  legend.setPixelSize(
+      std::max(1, static_cast<int>(frame.unit * (twoLevels || upper.size() == 1 ? 0.3 : 0.2))));
+  painter.setFont(legend);
+  painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, upper);
+  if (twoLevels)
+    painter.drawText(inner, Qt::AlignLeft | Qt::AlignBottom, QString::fromUtf8(key.lower));
+  if (key.code == 70 || key.code == 74) {  // the bumps of F and J
+    const double y = box.bottom() - 0.2 * frame.unit;
+    painter.drawLine(QPointF(box.center().x() - 0.12 * frame.unit, y),
+                     QPointF(box.center().x() + 0.12 * frame.unit, y));
+  }
+}
 
-  for (const Key& key : kKeys) {
-    const QPainterPath path = outline(key, frame);
-    const QRectF box = path.boundingRect();
-    if (!event->rect().intersects(box.toAlignedRect())) continue;
-    QColor fill = colours.color(QPalette::Button);
-    if (img1.isLit(key.code))
-      fill = kPressed;
-    else if (img2.isLit(key.code))
-      fill = kNext;
-    else if (const QColor marked = mistakeColour(mistakes(key.code)); marked.isValid())
-      fill = marked;
-    const bool own = fill == colours.color(QPalette::Button);
-    painter.setPen(QPen(colours.color(QPalette::Mid), std::max(1.0, frame.unit / 40)));
-    painter.setBrush(fill);
-    painter.drawPath(path);
+}  // namespace
 
-    painter.setPen(own ? colours.color(QPalette::ButtonText) : legendOn(fill));
-    const QRectF inner = box.adjusted(pad, pad * 0.6, -pad, -pad * 0.6);
-    const QString upper = QString::fromUtf8(key.upper);
-    if (*key.lower != '\0') {
-      painter.setFont(legendFont);
-      painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, upper);
-      painter.drawText(inner, Qt::AlignLeft | Qt::AlignBottom, QString::fromUtf8(key.lower));
-    } else {
-      painter.setFont(upper.size() == 1 ? legendFont : nameFont);
-      painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, upper);
-    }
-    if (key.code == 70 || key.code == 74) {  // the bumps of F and J
-      const double y = box.bottom() - 0.2 * frame.unit;
-      painter.drawLine(QPointF(box.center().x() - 0.12 * frame.unit, y),
-                       QPointF(box.center().x() + 0.12 * frame.unit, y));
+void KeyboardPicture::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+    keys_ = QImage();
+  QWidget::changeEvent(event);
+}
+
+// The keys at rest are drawn once for each size, screen scale, palette and
+// set of mistakes, at the screen's own resolution; a keystroke draws only the
+// lit keys over them.
+void KeyboardPicture::paintEvent(QPaintEvent*) {
+  const Frame frame = frameFor(size());
+  const qreal scale = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * scale).toSize();
+  if (keys_.size() != pixels || keys_.devicePixelRatio() != scale) {
+    // Opaque, so that drawing it is a plain copy.
+    keys_ = QImage(pixels, QImage::Format_RGB32);
+    keys_.setDevicePixelRatio(scale);
+    keys_.fill(palette().color(QPalette::Window));
+    QPainter painter(&keys_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const Key& key : kKeys) {
+      const QColor marked = mistakeColour(mistakes(key.code));
+      paintKey(painter, key, frame, marked.isValid() ? marked : palette().color(QPalette::Button),
+               palette(), font());
     }
   }
+  QPainter painter(this);
+  painter.drawImage(QPointF(0, 0), keys_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (const Overlay* overlay : {&img2, &img1})
+    for (const int code : overlay->lit_)
+      if (const Key* key = keyOf(code))
+        paintKey(painter, *key, frame, overlay == &img1 ? kPressed : kNext, palette(), font());
 }
 
 }  // namespace tymba

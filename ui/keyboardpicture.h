@@ -6,6 +6,7 @@
 // codes of core/fingermap.h. A key may also carry a colour for how often its
 // characters were mistyped.
 
+#include <QImage>
 #include <QWidget>
 #include <map>
 #include <set>
@@ -49,11 +50,13 @@ class KeyboardPicture : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void repaintKey(int key);
 
   std::map<int, int> mistakes_;
+  QImage keys_;  // the keys at rest
 };
 
 }  // namespace tymba
