@@ -86,6 +86,13 @@ struct SharedState {
   bool BlokVstupu = false;
   double CasBloku = 0;
   int DalsiKlavesa = 0;
+  // The wrong-character table of the last evaluated run, which the keyboard
+  // window shows; the reset after the result leaves it.
+  struct WrongCharacters {
+    std::array<std::u16string, kLessonTableSize> ChybneZnaky{};
+    std::array<int, kLessonTableSize> CetnostChyb{};
+  };
+  std::optional<WrongCharacters> lastRunErrors;
 
   // --- Scrolling of the exercise text ---
   int NejdelsiText = 0;

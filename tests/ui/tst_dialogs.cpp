@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCheckBox>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QFocusEvent>
@@ -18,12 +19,14 @@
 #include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
+#include "ui/frmKlavesnice.h"
 #include "ui/frmSlozka.h"
 #include "ui/frmTest.h"
 #include "ui/frmUkaz.h"
 #include "ui/frmUzivNastaveni.h"
 #include "ui/frmVyuka.h"
 #include "ui/frmVyukaUvod.h"
+#include "ui/keyboardpicture.h"
 #include "ui/startup.h"
 #include "ui/targettextlabel.h"
 
@@ -273,6 +276,29 @@ class TestDialogs : public MainWindowTest {
     QCOMPARE(fx->messages.said.join('\n').replace(fx->programDir.path(), "…"),
              said == "none" ? QString() : said);
     QVERIFY(fx->state.NazevTestu.empty());  // no lesson has started
+  }
+
+  void theKeyboardWindowLightsTheKeysAndNamesTheFinger() {
+    auto* keys = open<frmKlavesnice>(QStringLiteral("miKlavesnice"));
+    auto* picture = child<QWidget>(QStringLiteral("Picture1"), keys);
+    const auto& lit = child<KeyboardPicture>(QStringLiteral("imgKlavesnice"), keys)->img1;
+    const auto said = [&] { return text(QStringLiteral("lblPopis"), keys); };
+    QVERIFY(!child<QCheckBox>(QStringLiteral("chkChyby"), keys)->isEnabled());  // no run yet
+    QTest::keyPress(picture, Qt::Key_A, Qt::ShiftModifier);
+    QVERIFY(lit.isLit(160) && lit.isLit(161) && lit.isLit(65));
+    QCOMPARE(said(), QStringLiteral("Tato klávesa se stiská levým malíčkem"));
+    QKeyEvent releaseA(QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
+    QApplication::sendEvent(picture, &releaseA);  // Shift still held
+    QVERIFY(!lit.isLit(65) && lit.isLit(160) && said().isEmpty());
+    QTest::keyRelease(picture, Qt::Key_Shift);
+    QVERIFY(!lit.isLit(160) && !lit.isLit(161));
+    QTest::keyClick(picture, Qt::Key_Space);  // the box is not ticked by it
+    QTest::keyPress(picture, Qt::Key_Space);
+    QVERIFY(said().startsWith(QStringLiteral("Tuto klávesu stisknete levým nebo pravým palcem (")));
+    QTest::keyPress(picture, Qt::Key_F1);
+    QVERIFY(said().isEmpty());
+    QTest::keyClick(picture, Qt::Key_Escape);
+    QVERIFY(!keys->isVisible());
   }
 
   void menusOfferWhatTheStateAllows_data() {

@@ -3,6 +3,7 @@
 // the timers' ticks, recorded message boxes.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -14,6 +15,8 @@
 
 #include "tests/ui/support/mainwindowtest.h"
 #include "ui/frmVyuka.h"
+#include "ui/frmKlavesnice.h"
+#include "ui/keyboardpicture.h"
 
 using namespace tymba;
 using namespace tymba::testing;
@@ -309,6 +312,38 @@ class TestFrmZaklad : public MainWindowTest {
     QCOMPARE(texts({"lblRadek(0)", "lblRadek(2)"}), (QStringList{"as df ", "jklů"}));
     QVERIFY(lessonBox()->isVisible() && !box()->isVisible());
     QVERIFY(list->count() == 0 && fx->state.NapsanyText.empty() && !miZnovu()->isEnabled());
+    // The keyboard window still colours the keys of the run's wrong characters.
+    window->openKeyboardWindow();
+    auto* keys = fx->dialogs.last<frmKlavesnice>();
+    QTest::mouseClick(child<QCheckBox>(QStringLiteral("chkChyby"), keys), Qt::LeftButton);
+    auto* picture = child<KeyboardPicture>(QStringLiteral("imgKlavesnice"), keys);
+    const QImage shown = picture->grab().toImage();
+    const auto colourOf = [&](int key) {
+      const QRect r = picture->keyRect(key);
+      return shown.pixelColor(r.right() - r.width() / 4, r.bottom() - r.height() / 4);
+    };
+    QCOMPARE(colourOf(88), KeyboardPicture::mistakeColour(2));  // x
+    QCOMPARE(colourOf(32), KeyboardPicture::mistakeColour(1));  // the blank
+  }
+
+  void theGuideLightsTheNextKeyAndTheKeysHeld() {
+    startLesson({u"", u"řA "});
+    auto* guide = child<KeyboardPicture>(QStringLiteral("imgKlavesnice"));
+    QVERIFY(guide->isVisible() && guide->img2.isLit(53));
+    QCOMPARE(text(QStringLiteral("lblPopis")), QStringLiteral("levým ukazováčkem"));
+    typeText(lessonBox(), QStringLiteral("ř"));
+    QVERIFY(!guide->img2.isLit(53) && guide->img2.isLit(65));
+    QCOMPARE(text(QStringLiteral("lblPopis")), QStringLiteral("levým malíčkem"));
+    QTest::keyPress(lessonBox(), Qt::Key_A, Qt::ShiftModifier);
+    QVERIFY(guide->img1.isLit(160) && guide->img1.isLit(161) && guide->img1.isLit(65));
+    QKeyEvent releaseA(QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
+    QApplication::sendEvent(lessonBox(), &releaseA);  // Shift still held
+    QVERIFY(!guide->img1.isLit(65) && guide->img1.isLit(160));
+    lessonBox()->clearFocus();  // Shift let go in another window
+    QVERIFY(!guide->img1.isLit(160) && !guide->img1.isLit(161));
+    fx->state.nastaveni.ZobrazKlavesnici = "0";
+    window->startLessonRun(QStringLiteral("Text"), {u"", u"ab "}, LessonKind::Practice);
+    QVERIFY(!guide->isVisible());
   }
 
   void aLessonChosenInTheMenuIsTypedToItsResult() {
