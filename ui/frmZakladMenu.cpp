@@ -14,6 +14,7 @@
 #include "ui/frmSlozka.h"
 #include "ui/frmTest.h"
 #include "ui/frmUzivNastaveni.h"
+#include "ui/frmVUzivNastaveni.h"
 #include "ui/frmZaklad.h"
 #include "ui/textconvert.h"
 #include "ui/typingbox.h"
@@ -268,7 +269,10 @@ void frmZaklad::miKonec_Click() {
   QCoreApplication::quit();
 }
 
-// Placeholder until the practice settings exist.
-void frmZaklad::miProcvicovani_Click() {}
+void frmZaklad::miProcvicovani_Click() {
+  auto* settings = new frmVUzivNastaveni(context_, *this);
+  centreOnScreen(*settings);
+  context_.dialogs.run(*settings);
+}
 
 }  // namespace tymba
