@@ -44,6 +44,9 @@ struct SharedState {
   TestKind DruhTestuZaloha = TestKind::Cviceni;
   std::u16string NazevTestuZaloha;
   std::u16string VybranyTextZaloha;
+  // The preview window shows a practice text (else an exercise text); set by
+  // the list of practice texts, cleared when the preview closes.
+  bool UkazProcvicovani = false;
   // Index 0 stays empty; lines 1..N of a lesson or practice text.
   std::vector<std::u16string> RadkyVyuky{std::u16string()};
 
