@@ -3,8 +3,8 @@
 // settings, the menus' own rules.
 
 #include <QAction>
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QFocusEvent>
