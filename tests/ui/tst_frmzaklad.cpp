@@ -486,6 +486,7 @@ class TestFrmZaklad : public MainWindowTest {
         texts({"lblRychlost", "lblProcentoRychlosti", "lblChyby", "lblProcentoChyb"}).join(' ') +
             QStringLiteral(" | %1 %2").arg(bar("lblZRychlost")).arg(bar("lblCChyby")),
         shown);
+    if (lesson) keepPicture(QStringLiteral("main-window-lesson.png"));
   }
 };
 
