@@ -218,6 +218,10 @@ class TestFrmZaklad : public MainWindowTest {
       QCOMPARE(band("lblLinka1(4)").height() - second.height(), 2);  // 30 twips
     }
     QCOMPARE(sizedGeometry(), small);
+    child<QAction>(QStringLiteral("miVelke"))->trigger();  // kept for the next start
+    window = std::make_unique<frmZaklad>(fx->context);
+    QVERIFY(child<QAction>(QStringLiteral("miVelke"))->isChecked());
+    QCOMPARE(child<QLabel>(QStringLiteral("lblVelikostPisma"))->font().pointSize(), 12);
   }
 
   void theWindowKeepsItsMinimumAndWidensTheTargetLines() {
