@@ -342,6 +342,15 @@ class TestFrmZaklad : public MainWindowTest {
     QCOMPARE(child<QFrame>(QStringLiteral("lblZacatek"))->width(), 1);  // the bar is at rest
   }
 
+  void aPracticeRunStopsItsLimitsWhenTheTimeIsUp() {
+    fx->state.DobaTestu = 1;
+    window->startLessonRun(QStringLiteral("Text"), {u"", u"asdf "}, LessonKind::Practice);
+    typeText(lessonBox(), QStringLiteral("as"));
+    runClock(60.0);
+    QVERIFY(result());
+    QCOMPARE(running(), QStringList{"tmrCasik"});  // the indicators rest, as the result resets them
+  }
+
   void lessonShowsItsLinesMarksAndErrors() {
     fx->state.nastaveni.LimitRychlost = 120;
     startLesson({u"", u"as df ", u"jklů\r", u"fdsa "});
