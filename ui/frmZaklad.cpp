@@ -87,6 +87,7 @@ frmZaklad::frmZaklad(AppContext& context, QWidget* parent)
   textLayout->addWidget(picVZadani, 0, 0);
   textLayout->addWidget(picVpravo, 0, 1);
   textLayout->setColumnStretch(0, 1);
+  textLayout->setHorizontalSpacing(0);  // the viewport would show between the two
   buildExercisePanel();
   buildLessonPanel();
   layout->addWidget(textArea, 3);
