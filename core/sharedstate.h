@@ -44,6 +44,9 @@ struct SharedState {
   TestKind DruhTestuZaloha = TestKind::Cviceni;
   std::u16string NazevTestuZaloha;
   std::u16string VybranyTextZaloha;
+  // The preview window shows a practice text (else an exercise text); set by
+  // the list of practice texts, cleared when the preview closes.
+  bool UkazProcvicovani = false;
   // Index 0 stays empty; lines 1..N of a lesson or practice text.
   std::vector<std::u16string> RadkyVyuky{std::u16string()};
 
@@ -86,6 +89,13 @@ struct SharedState {
   bool BlokVstupu = false;
   double CasBloku = 0;
   int DalsiKlavesa = 0;
+  // The wrong-character table of the last evaluated run, which the keyboard
+  // window shows; the reset after the result leaves it.
+  struct WrongCharacters {
+    std::array<std::u16string, kLessonTableSize> ChybneZnaky{};
+    std::array<int, kLessonTableSize> CetnostChyb{};
+  };
+  std::optional<WrongCharacters> lastRunErrors;
 
   // --- Scrolling of the exercise text ---
   int NejdelsiText = 0;

@@ -15,6 +15,11 @@ inline constexpr int kTestMinutesMin = 1;
 inline constexpr int kTestMinutesMax = 60;
 inline constexpr int kLossPerErrorMin = 1;
 inline constexpr int kLossPerErrorMax = 500;
+// The limits of a practice run have no range of their own (0 or a negative
+// limit is taken too); like the run's other settings they are 16-bit whole
+// numbers.
+inline constexpr int kLimitMin = -32768;
+inline constexpr int kLimitMax = 32767;
 
 // The value rounded, when that lies from low to high; else nothing, also for
 // a value that is not a finite number.

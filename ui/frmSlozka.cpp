@@ -30,7 +30,25 @@ QString pathText(const std::filesystem::path& path) {
   return QString::fromStdString(path.string());
 }
 
+// The folders at that path whose files a list shows; the shipped one, to be
+// named, when none exists.
+std::vector<std::filesystem::path> foldersToList(const DataFolders& data, std::string_view folder) {
+  auto folders = data.existingFolders(folder);
+  if (folders.empty()) folders.push_back(data.find(folder));
+  return folders;
+}
+
 }  // namespace
+
+QStringList listedTextNames(AppContext& context, QWidget* parent, std::string_view folder,
+                            const QString& pattern) {
+  frmSlozka lister(context, parent);  // loaded for its file list, never shown
+  lister.setFileFolders(foldersToList(context.folders, folder));
+  lister.setFilePattern(pattern);
+  QStringList names;
+  for (const QString& file : lister.fileNames()) names.append(file.chopped(4));
+  return names;
+}
 
 frmSlozka::frmSlozka(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
   setObjectName(QStringLiteral("frmSlozka"));
@@ -78,9 +96,7 @@ frmSlozka::frmSlozka(AppContext& context, QWidget* parent) : QDialog(parent), co
 void frmSlozka::Form_Load() {
   centreOnScreen(*this);
   filePattern_ = txtPrikaz->text();
-  auto folders = context_.folders.existingFolders("\\cviceni");
-  if (folders.empty()) folders.push_back(context_.folders.find("\\cviceni"));
-  setFileFolders(std::move(folders));
+  setFileFolders(foldersToList(context_.folders, "\\cviceni"));
 }
 
 // The tree watches the file system, so it is built only when the window is

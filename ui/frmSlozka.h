@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 class QFileSystemModel;
@@ -61,5 +62,11 @@ class frmSlozka : public QDialog {
   QLabel* lblCesta = nullptr;
   QPushButton* cmdZavrit = nullptr;
 };
+
+// The names of the texts of a data folder ("\\Procvicovani"), the shipped ones
+// and the user's own, matching pattern ("*.vyu") and without their extension
+// (the last four characters), in the order of the folder browser's file list.
+QStringList listedTextNames(AppContext& context, QWidget* parent, std::string_view folder,
+                            const QString& pattern);
 
 }  // namespace tymba

@@ -1,10 +1,8 @@
 #include "ui/frmTest.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ui/application.h"
 #include "ui/centring.h"
@@ -12,16 +10,9 @@
 #include "ui/frmUkaz.h"
 #include "ui/frmZaklad.h"
 #include "ui/selectonfocus.h"
+#include "ui/textlist.h"
 
 namespace tymba {
-
-QStringList exerciseTextNames(AppContext& context, QWidget* parent) {
-  frmSlozka lister(context, parent);  // loaded for its file list, never shown
-  lister.setFilePattern(QStringLiteral("*.txt"));
-  QStringList names;
-  for (const QString& file : lister.fileNames()) names.append(file.chopped(4));
-  return names;
-}
 
 frmTest::frmTest(AppContext& context, frmZaklad& zaklad)
     : QDialog(&zaklad), context_(context), zaklad_(zaklad) {
@@ -43,17 +34,7 @@ frmTest::frmTest(AppContext& context, frmZaklad& zaklad)
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setDefault(true);
 
-  auto* buttons = new QHBoxLayout();
-  buttons->addWidget(cmdUkaz);
-  buttons->addStretch();
-  buttons->addWidget(cmdOK);
-  buttons->addWidget(Command2);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Label2);
-  layout->addWidget(Label1);
-  layout->addWidget(lstSeznam);
-  layout->addLayout(buttons);
-  resize(420, 380);
+  layOutTextList(*this, {Label2, Label1}, lstSeznam, cmdUkaz, {cmdOK, Command2});
 
   // An entry is chosen by the mouse or by the keyboard (arrows, Home, End,
   // its first letter); every way enables the preview.
@@ -66,15 +47,12 @@ frmTest::frmTest(AppContext& context, frmZaklad& zaklad)
 }
 
 void frmTest::Form_Load() {
-  lstSeznam->addItems(exerciseTextNames(context_, this));
+  lstSeznam->addItems(listedTextNames(context_, this, "\\cviceni", QStringLiteral("*.txt")));
   keepNoEntryCurrent(*lstSeznam);
   cmdUkaz->setEnabled(false);
 }
 
-QString frmTest::selectedEntry() const {
-  const QListWidgetItem* item = lstSeznam->currentItem();
-  return item && item->isSelected() ? item->text() : QString();
-}
+QString frmTest::selectedEntry() const { return chosenEntry(*lstSeznam); }
 
 void frmTest::lstSeznam_Click() { cmdUkaz->setEnabled(!selectedEntry().isEmpty()); }
 

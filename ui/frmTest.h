@@ -36,8 +36,4 @@ class frmTest : public QDialog {
   QPushButton* cmdOK = nullptr;
 };
 
-// The names of the exercise texts, the shipped ones and the user's own, without their
-// extension, in the order of the folder browser's file list.
-QStringList exerciseTextNames(AppContext& context, QWidget* parent);
-
 }  // namespace tymba

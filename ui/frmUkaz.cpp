@@ -14,7 +14,8 @@
 
 namespace tymba {
 
-frmUkaz::frmUkaz(AppContext& context, const QString& entry, QWidget* parent) : QDialog(parent) {
+frmUkaz::frmUkaz(AppContext& context, const QString& entry, QWidget* parent)
+    : QDialog(parent), context_(context) {
   setObjectName(QStringLiteral("frmUkaz"));
   setWindowTitle(QStringLiteral("Test"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -40,12 +41,20 @@ frmUkaz::frmUkaz(AppContext& context, const QString& entry, QWidget* parent) : Q
   layout->addWidget(cmdZavrit, 0, Qt::AlignRight);
   resize(560, 420);
 
-  const auto file = context.folders.find("\\cviceni\\" + entry.toStdString() + ".txt");
+  const std::string text = entry.toStdString();
+  const auto file =
+      context.folders.find(context.stav.UkazProcvicovani ? "\\Procvicovani\\" + text + ".vyu"
+                                                         : "\\cviceni\\" + text + ".txt");
   try {
     txtUkaz->setPlainText(toBox(readWholeText(file)));
   } catch (const TextFileError&) {
     txtUkaz->setPlainText(QStringLiteral("Písemnost '%1' nelze přečíst.").arg(entry));
   }
+}
+
+void frmUkaz::done(int result) {
+  context_.stav.UkazProcvicovani = false;
+  QDialog::done(result);
 }
 
 }  // namespace tymba

@@ -1,46 +1,15 @@
 #include "ui/frmUzivNastaveni.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
-#include <QVBoxLayout>
-#include <cmath>
-#include <optional>
 
 #include "core/testsetup.h"
 #include "ui/application.h"
 #include "ui/frmZaklad.h"
-#include "ui/selectonfocus.h"
+#include "ui/settingsfields.h"
 
 namespace tymba {
-namespace {
-
-QLabel* namedLabel(const char* name, const QString& caption, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
-QLineEdit* numberBox(const char* name, const QString& initial, QWidget* parent) {
-  auto* box = new QLineEdit(initial, parent);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setMaxLength(3);
-  return box;
-}
-
-// A number as the user's locale writes it ("7,5" in Czech). The parser also
-// takes "nan" and "inf", which are no numbers of a duration.
-std::optional<double> numberIn(const QLineEdit* box) {
-  bool ok = false;
-  const double value = QLocale().toDouble(box->text().trimmed(), &ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
-}  // namespace
 
 frmUzivNastaveni::frmUzivNastaveni(AppContext& context, frmZaklad& zaklad)
     : QDialog(&zaklad), context_(context), zaklad_(zaklad) {
@@ -52,40 +21,20 @@ frmUzivNastaveni::frmUzivNastaveni(AppContext& context, frmZaklad& zaklad)
                       QStringLiteral("Nyní si můžete nastavit test podle vlastní úvahy. "), this);
   Label3 = namedLabel("Label3", QStringLiteral("Nastavte:"), this);
   Label2 = namedLabel("Label2", QStringLiteral("Dobu testu (minuty):"), this);
-  txtDoba = numberBox("txtDoba", QStringLiteral("10"), this);
+  txtDoba = numberBox("txtDoba", QStringLiteral("10"), 3, this);
   Label6 = namedLabel("Label6", QStringLiteral("Ztrátu úhozů za chybu:"), this);
-  txtChyba = numberBox("txtChyba", QStringLiteral("20"), this);
-  cmdOK = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  txtChyba = numberBox("txtChyba", QStringLiteral("20"), 3, this);
+  cmdOK = namedButton("cmdOK", QStringLiteral("OK"), this);
   cmdOK->setDefault(true);
-  cmdStorno = new QPushButton(QStringLiteral("Storno"), this);
-  cmdStorno->setObjectName(QStringLiteral("cmdStorno"));
-  for (QLineEdit* box : {txtDoba, txtChyba}) selectAllOnFocus(*box);
+  cmdStorno = namedButton("cmdStorno", QStringLiteral("Storno"), this);
   connect(cmdOK, &QPushButton::clicked, this, &frmUzivNastaveni::cmdOK_Click);
   connect(cmdStorno, &QPushButton::clicked, this, &frmUzivNastaveni::cmdStorno_Click);
-
-  auto* fields = new QGridLayout();
-  fields->addWidget(Label2, 0, 0);
-  fields->addWidget(txtDoba, 0, 1);
-  fields->addWidget(Label6, 1, 0);
-  fields->addWidget(txtChyba, 1, 1);
-  auto* buttons = new QHBoxLayout();
-  buttons->addStretch();
-  buttons->addWidget(cmdOK);
-  buttons->addWidget(cmdStorno);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Label4);
-  layout->addWidget(Label3);
-  layout->addLayout(fields);
-  layout->addLayout(buttons);
-  adjustSize();
+  layOutSettings(*this, {Label4, Label3}, {{Label2, txtDoba}, {Label6, txtChyba}},
+                 {cmdOK, cmdStorno});
 }
 
 void frmUzivNastaveni::refuse(const QString& text, QLineEdit* field) {
-  context_.messages.show(text, QStringLiteral("Přerušení"), MessageIcon::Exclamation);
-  if (!field) return;
-  field->setFocus();
-  field->selectAll();
+  refuseField(context_.messages, text, field);
 }
 
 void frmUzivNastaveni::cmdOK_Click() {
@@ -96,8 +45,8 @@ void frmUzivNastaveni::cmdOK_Click() {
     if (txtChyba->text().isEmpty()) txtChyba->setFocus();
     return;
   }
-  const auto minutes = numberIn(txtDoba);
-  const auto loss = numberIn(txtChyba);
+  const auto minutes = numberIn(*txtDoba);
+  const auto loss = numberIn(*txtChyba);
   if (!minutes || !loss) {
     refuse(QStringLiteral("Všechna políčka mohou mít pouze číselnou hodnotu\r\n"
                           "Políčko 'Doba testu' nesmí přesáhnout hodnotu 60 minut\r\n"

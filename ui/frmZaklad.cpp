@@ -328,6 +328,7 @@ void frmZaklad::buildInputPanel(QWidget* panel) {
   txtVVysledek = named(new TypingBox(panel), QStringLiteral("txtVVysledek"));
   txtVVysledek->setKeyDownHandler([this](QKeyEvent* e) { return txtVVysledek_KeyDown(e); });
   txtVVysledek->setKeyPressHandler([this](QKeyEvent* e) { return txtVVysledek_KeyPress(e); });
+  txtVVysledek->setKeyUpHandler([this](QKeyEvent* e) { return txtVVysledek_KeyUp(e); });
   txtVVysledek->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtVVysledek->setLineWrapMode(QPlainTextEdit::NoWrap);
   connect(txtVVysledek, &TypingBox::changed, this, &frmZaklad::txtVVysledek_Change);
@@ -338,6 +339,7 @@ void frmZaklad::buildInputPanel(QWidget* panel) {
 
   layout->addWidget(txtVysledek, 1);
   layout->addWidget(txtVVysledek);
+  layout->addWidget(buildKeyboardGuide(panel), 1);
 }
 
 void frmZaklad::buildTimersAndActions() {

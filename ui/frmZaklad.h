@@ -26,6 +26,7 @@ class QTimer;
 namespace tymba {
 
 struct AppContext;
+class KeyboardPicture;
 class TargetTextLabel;
 class TextHolder;
 class TypingBox;
@@ -149,6 +150,25 @@ class frmZaklad : public QMainWindow {
   // The clock and menu side of a keystroke, the same in both kinds of run.
   void applyTiming(const KeystrokeTiming& timing);
   int lineHeightPixels() const;
+
+  // --- The keyboard guide (frmZakladKeyboard.cpp) ---
+ public:
+  // Lights the key of the next character of the lesson line (img2) and names
+  // its finger; a character outside the map changes nothing.
+  void Klavesnice();
+
+ private:
+  QWidget* buildKeyboardGuide(QWidget* parent);
+  // Shown: the keys darkened, the first key lit.
+  void showKeyboardGuide(bool shown);
+  // The lit next key darkened, the new one lit.
+  void showNextKey();
+  void lightPressedKey(const QKeyEvent* event);
+  void darkenPressedKeys();
+  bool txtVVysledek_KeyUp(QKeyEvent* event);
+  QWidget* picKlavesnice = nullptr;
+  KeyboardPicture* imgKlavesnice = nullptr;
+  QLabel* lblPopis = nullptr;
 
   // --- Identities (frmZakladIdentity.cpp) ---
  public:

@@ -90,6 +90,8 @@ void frmZaklad::finishEvaluation() {
   stav.CasZahajeni = 0;
   setBar(lblZacatek, kEmptyBarTwips);
   miUlozit->setEnabled(true);
+  // Kept for the keyboard window after the reset that follows.
+  stav.lastRunErrors = SharedState::WrongCharacters{stav.ChybneZnaky, stav.CetnostChyb};
 }
 
 }  // namespace tymba

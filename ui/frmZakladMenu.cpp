@@ -15,6 +15,7 @@
 #include "ui/frmSlozka.h"
 #include "ui/frmTest.h"
 #include "ui/frmUzivNastaveni.h"
+#include "ui/frmVUzivNastaveni.h"
 #include "ui/frmVyuka.h"
 #include "ui/frmZaklad.h"
 #include "ui/textconvert.h"
@@ -282,7 +283,11 @@ void frmZaklad::miKonec_Click() {
   QCoreApplication::quit();
 }
 
-// Placeholder until the practice settings exist.
-void frmZaklad::miProcvicovani_Click() {}
+void frmZaklad::miProcvicovani_Click() {
+  if (tmrCas->isActive()) return;  // Ctrl+P must not open it over a timed run
+  auto* settings = new frmVUzivNastaveni(context_, *this);
+  centreOnScreen(*settings);
+  context_.dialogs.run(*settings);
+}
 
 }  // namespace tymba

@@ -135,6 +135,7 @@ bool frmZaklad::startExerciseRun(const QString& entry, bool showRules) {
   stav.VybranyText = fromQString(entry);
   Vymazat();
   rtbZadani->clear();
+  showKeyboardGuide(false);
   frmLimity->hide();
   showTargetText(*text);
   stav.DruhTestu = TestKind::Cviceni;
@@ -194,6 +195,8 @@ void frmZaklad::startLessonRun(const QString& entry, std::vector<std::u16string>
   setStartCaptions();
   setWindowTitle(QStringLiteral("Tymba - ") + entry);
   stav.DruhTestu = TestKind::Vyuka;
+  // A practice run shows the guide unless the options say otherwise.
+  showKeyboardGuide(kind == LessonKind::Lesson || stav.nastaveni.ZobrazKlavesnici != "0");
   QCoreApplication::processEvents();
   txtVVysledek->show();
   txtVVysledek->setFocus();
@@ -259,6 +262,7 @@ void frmZaklad::restartRun() {
   if (lesson) {
     showLessonStart(lessonDisplay_, stav.RadkyVyuky, stav.nastaveni.Pismo);
     renderLessonDisplay();
+    showNextKey();
   }
   Vymazat();
   if (lesson) {
@@ -327,6 +331,7 @@ void frmZaklad::resultClosed() {
   if (lesson) {
     showLessonStart(lessonDisplay_, context_.stav.RadkyVyuky, context_.stav.nastaveni.Pismo);
     renderLessonDisplay();
+    showNextKey();
   }
   Vymazat();
   // The reset shows the exercise box; a lesson keeps only its own.

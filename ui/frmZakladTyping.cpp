@@ -130,6 +130,7 @@ void frmZaklad::txtVVysledek_Change() {
       item->setText(row);
   }
   renderLessonDisplay();
+  if (step.updateNextKey) showNextKey();
   if (step.clearBox) txtVVysledek->clear();
   if (step.runFinished) {
     tmrLimit->stop();
@@ -140,6 +141,7 @@ void frmZaklad::txtVVysledek_Change() {
 }
 
 bool frmZaklad::txtVVysledek_KeyDown(QKeyEvent* event) {
+  lightPressedKey(event);
   if (!isEndKey(event)) return false;
   if (!context_.stav.NapsanyText.empty() || txtVVysledek->coreLength() > 0) endRun();
   return true;
@@ -153,6 +155,8 @@ bool frmZaklad::txtVVysledek_KeyPress(QKeyEvent* event) {
 }
 
 void frmZaklad::txtVVysledek_LostFocus(Qt::FocusReason reason) {
+  // Keys released elsewhere would stay lit.
+  darkenPressedKeys();
   // A lesson keeps the keyboard: clicking elsewhere in the window gives the
   // focus straight back. Another window (a message, a dialog) keeps it.
   if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;

@@ -91,6 +91,11 @@ void TypingBox::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
+void TypingBox::keyReleaseEvent(QKeyEvent* event) {
+  if (keyUpHandler_ && keyUpHandler_(event)) return;
+  QPlainTextEdit::keyReleaseEvent(event);
+}
+
 void TypingBox::inputMethodEvent(QInputMethodEvent* event) {
   if (!deleting()) {
     dropSelectionAtEnd();

@@ -27,6 +27,11 @@ class TypingBox : public QPlainTextEdit {
     keyPressHandler_ = std::move(handler);
   }
 
+  // Runs when a key is released; returns true when it took the key.
+  void setKeyUpHandler(std::function<bool(QKeyEvent*)> handler) {
+    keyUpHandler_ = std::move(handler);
+  }
+
   // Length of the text with a line break counted as CR LF, without copying it.
   int coreLength() const;
 
@@ -41,6 +46,7 @@ class TypingBox : public QPlainTextEdit {
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
@@ -56,6 +62,7 @@ class TypingBox : public QPlainTextEdit {
   std::function<bool()> deletingAllowed_;
   std::function<bool(QKeyEvent*)> keyDownHandler_;
   std::function<bool(QKeyEvent*)> keyPressHandler_;
+  std::function<bool(QKeyEvent*)> keyUpHandler_;
   QString lastText_;
   bool restoring_ = false;
 };

@@ -3,6 +3,7 @@
 // settings, the menus' own rules.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileSystemModel>
@@ -18,12 +19,16 @@
 #include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
+#include "ui/frmKlavesnice.h"
 #include "ui/frmSlozka.h"
 #include "ui/frmTest.h"
 #include "ui/frmUkaz.h"
 #include "ui/frmUzivNastaveni.h"
+#include "ui/frmVUzivNastaveni.h"
 #include "ui/frmVyuka.h"
+#include "ui/frmVyukaSeznam.h"
 #include "ui/frmVyukaUvod.h"
+#include "ui/keyboardpicture.h"
 #include "ui/startup.h"
 #include "ui/targettextlabel.h"
 
@@ -42,10 +47,12 @@ class TestDialogs : public MainWindowTest {
     QTest::mouseClick(child<QPushButton>(QString::fromLatin1(button), dialog), Qt::LeftButton);
   }
   std::filesystem::path exerciseFolder() { return fx->context.folders.shipped / "cviceni"; }
-  // The test settings: minutes and loss per error typed in, then OK.
-  void fill(QWidget* dialog, const QString& minutes, const QString& loss) {
-    child<QLineEdit>(QStringLiteral("txtDoba"), dialog)->setText(minutes);
-    child<QLineEdit>(QStringLiteral("txtChyba"), dialog)->setText(loss);
+  // The settings typed in ("minutes;loss" and the limits of practice), then OK.
+  void fill(QWidget* dialog, const QString& typed) {
+    const QStringList values = typed.split(QLatin1Char(';'));
+    const char* boxes[] = {"txtDoba", "txtChyba", "txtLRychlost", "txtLChyba"};
+    for (int i = 0; i < values.size() && typed != "-"; ++i)
+      child<QLineEdit>(QString::fromLatin1(boxes[i]), dialog)->setText(values[i]);
     click("cmdOK", dialog);
   }
 
@@ -77,25 +84,34 @@ class TestDialogs : public MainWindowTest {
   }
 
   void theSettingsCheckWhatIsTyped_data() {
-    rowsFrom("settings.txt", {"minutes", "loss", "outcome"});
+    rowsFrom("settings.txt", {"item", "typed", "outcome"});
   }
 
   void theSettingsCheckWhatIsTyped() {
-    QFETCH(QString, minutes);
-    QFETCH(QString, loss);
+    QFETCH(QString, item);
+    QFETCH(QString, typed);
     QFETCH(QString, outcome);
     std::filesystem::create_directories(exerciseFolder());
-    auto* dialog = open<frmUzivNastaveni>(QStringLiteral("miUzivTest"));
+    auto* dialog = open<QDialog>(item);
     QApplication::setActiveWindow(dialog);
-    fill(dialog, minutes, loss);
+    fill(dialog, typed);
+    const SharedState& s = fx->state;
+    const bool practice = item == "miProcvicovani";
     const bool taken = fx->messages.said.isEmpty();
-    QCOMPARE(taken ? QStringLiteral("%1 %2").arg(fx->state.DobaTestu).arg(fx->state.ZtrataUhozu)
-                   : dialog->focusWidget()->objectName() + ": " + fx->messages.said.join('\n'),
-             outcome);
+    QString values = QStringLiteral("%1 %2").arg(s.DobaTestu).arg(s.ZtrataUhozu);
+    if (practice)
+      values += QStringLiteral(" %1 %2").arg(s.LimitRychlostiTestu).arg(s.LimitChybTestu);
+    QCOMPARE(
+        taken ? values : dialog->focusWidget()->objectName() + ": " + fx->messages.said.join('\n'),
+        outcome);
     // Taken, the list of texts follows; refused, nothing has changed.
-    QCOMPARE(std::tuple(dialog->isVisible(), bool(fx->dialogs.last<frmTest>())),
-             std::tuple(!taken, taken));
-    if (!taken) QCOMPARE(fx->state.DobaTestu, 1);
+    const bool list =
+        practice ? bool(fx->dialogs.last<frmVyukaSeznam>()) : bool(fx->dialogs.last<frmTest>());
+    QCOMPARE(std::tuple(dialog->isVisible(), list), std::tuple(!taken, taken));
+    if (taken) return;
+    QCOMPARE(std::tuple(s.DobaTestu, s.LimitRychlostiTestu), std::tuple(1, 0));
+    const auto* refused = qobject_cast<QLineEdit*>(dialog->focusWidget());
+    QCOMPARE(refused->selectedText(), refused->text());  // empty when it was empty
   }
 
   void everyWayOfCancellingRestoresWhatTheMenuChanged_data() {
@@ -135,7 +151,7 @@ class TestDialogs : public MainWindowTest {
     else if (way == "Esc")
       QTest::keyClick(child<QLineEdit>(QStringLiteral("txtDoba"), dialog), Qt::Key_Escape);
     else if (way.startsWith("OK"))
-      fill(dialog, "3", "10");
+      fill(dialog, "3;10");
     else if (dialog)
       dialog->close();
     QVERIFY(!fx->dialogs.last<QDialog>() && source() == before);
@@ -154,7 +170,7 @@ class TestDialogs : public MainWindowTest {
     fx->files.answers.enqueue(path);
     auto* dialog = open<frmUzivNastaveni>(QStringLiteral("miTestSoubor"));
     QVERIFY(dialog && fx->files.asked[0].folder.endsWith(QStringLiteral("/cviceni")));
-    fill(dialog, "3", "10");
+    fill(dialog, "3;10");
     QVERIFY(fx->messages.said.isEmpty() && !fx->dialogs.last<frmTest>());
     QVERIFY(alignmentCopy().starts_with(u"Můj text.\r\n"));
     QCOMPARE(std::tuple(fx->state.TextZeSouboru, fx->state.ZtrataUhozu), std::tuple(true, 10));
@@ -206,6 +222,46 @@ class TestDialogs : public MainWindowTest {
     QCOMPARE(std::tuple(fx->state.DobaTestu, fx->state.ZtrataUhozu, fx->state.BezMazani),
              std::tuple(5, 15, false));
     QVERIFY(fx->messages.said.last().contains("po dobu 5 munut"));
+  }
+
+  void thePracticeListPreviewsAndStartsWithTheSettingsEntered() {
+    const auto shipped = fx->context.folders.shipped / "Procvicovani";
+    std::filesystem::create_directories(shipped);
+    for (const char* name : {"Řeka.vyu", "abc.vyu", "Cesta.vyu", "Cesta.txt"})
+      writeText(shipped / name, u"x");
+    const auto own = fx->context.folders.user / "procvicovani";  // found whatever its case
+    std::filesystem::create_directories(own);
+    writeText(own / "Dub.vyu", u"Dub roste.\r\nA sílí.\r\n");
+    fill(open<frmVUzivNastaveni>(QStringLiteral("miProcvicovani")), "3;15;120;4");
+    click("cmdStorno", fx->dialogs.last<frmVyukaSeznam>());  // nothing left to type
+    QVERIFY(!box()->isEnabled() && !fx->dialogs.last<QDialog>());
+    fill(open<frmVUzivNastaveni>(QStringLiteral("miProcvicovani")), "3;15;120;4");
+    auto* list = fx->dialogs.last<frmVyukaSeznam>();
+    auto* view = child<QListWidget>(QStringLiteral("lstSeznam"), list);
+    QStringList names;
+    for (int i = 0; i < view->count(); ++i) names << view->item(i)->text();
+    QCOMPARE(names, (QStringList{"abc", "Cesta", "Dub", "Řeka"}));
+    click("cmdOK", list);
+    QCOMPARE(fx->messages.said, QStringList{"Přerušení, Information: Nemáte vybrán žádný test."});
+    // A text gone since it was listed is named, and the list stays for another.
+    std::filesystem::remove(shipped / "abc.vyu");
+    view->setCurrentRow(0);
+    click("cmdOK", list);
+    QVERIFY(fx->messages.said.last().contains("'abc' nebyla nalezena") && list->isVisible());
+    const QPoint onDub = view->visualItemRect(view->item(2)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onDub);
+    click("cmdUkaz", list);
+    auto* preview = fx->dialogs.last<frmUkaz>();
+    QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtUkaz"), preview)->toPlainText(),
+             QStringLiteral("Dub roste.\nA sílí.\n"));
+    click("cmdZavrit", preview);
+    QVERIFY(!fx->state.UkazProcvicovani);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, onDub);
+    QVERIFY(!fx->dialogs.last<QDialog>());
+    QCOMPARE(texts({"lblNazev", "lblDoba", "lblZtrata", "lblRadek(0)", "lblRadek(2)"}),
+             (QStringList{"Dub", "3 min", "15", "Dub roste.", "A sílí."}));
+    QCOMPARE(std::tuple(fx->state.LimitRychlostiTestu, fx->state.LimitChybTestu),
+             std::tuple(120, 4));
   }
 
   void theFolderBrowserListsFiltersAndKeepsAFolderItCannotOpen() {
@@ -273,6 +329,29 @@ class TestDialogs : public MainWindowTest {
     QCOMPARE(fx->messages.said.join('\n').replace(fx->programDir.path(), "…"),
              said == "none" ? QString() : said);
     QVERIFY(fx->state.NazevTestu.empty());  // no lesson has started
+  }
+
+  void theKeyboardWindowLightsTheKeysAndNamesTheFinger() {
+    auto* keys = open<frmKlavesnice>(QStringLiteral("miKlavesnice"));
+    auto* picture = child<QWidget>(QStringLiteral("Picture1"), keys);
+    const auto& lit = child<KeyboardPicture>(QStringLiteral("imgKlavesnice"), keys)->img1;
+    const auto said = [&] { return text(QStringLiteral("lblPopis"), keys); };
+    QVERIFY(!child<QCheckBox>(QStringLiteral("chkChyby"), keys)->isEnabled());  // no run yet
+    QTest::keyPress(picture, Qt::Key_A, Qt::ShiftModifier);
+    QVERIFY(lit.isLit(160) && lit.isLit(161) && lit.isLit(65));
+    QCOMPARE(said(), QStringLiteral("Tato klávesa se stiská levým malíčkem"));
+    QKeyEvent releaseA(QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
+    QApplication::sendEvent(picture, &releaseA);  // Shift still held
+    QVERIFY(!lit.isLit(65) && lit.isLit(160) && said().isEmpty());
+    QTest::keyRelease(picture, Qt::Key_Shift);
+    QVERIFY(!lit.isLit(160) && !lit.isLit(161));
+    QTest::keyClick(picture, Qt::Key_Space);  // the box is not ticked by it
+    QTest::keyPress(picture, Qt::Key_Space);
+    QVERIFY(said().startsWith(QStringLiteral("Tuto klávesu stisknete levým nebo pravým palcem (")));
+    QTest::keyPress(picture, Qt::Key_F1);
+    QVERIFY(said().isEmpty());
+    QTest::keyClick(picture, Qt::Key_Escape);
+    QVERIFY(!keys->isVisible());
   }
 
   void menusOfferWhatTheStateAllows_data() {

@@ -3,6 +3,7 @@
 // the timers' ticks, recorded message boxes.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -13,7 +14,10 @@
 #include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
+#include "ui/frmKlavesnice.h"
+#include "ui/frmVUzivNastaveni.h"
 #include "ui/frmVyuka.h"
+#include "ui/keyboardpicture.h"
 
 using namespace tymba;
 using namespace tymba::testing;
@@ -309,6 +313,38 @@ class TestFrmZaklad : public MainWindowTest {
     QCOMPARE(texts({"lblRadek(0)", "lblRadek(2)"}), (QStringList{"as df ", "jklů"}));
     QVERIFY(lessonBox()->isVisible() && !box()->isVisible());
     QVERIFY(list->count() == 0 && fx->state.NapsanyText.empty() && !miZnovu()->isEnabled());
+    // The keyboard window still colours the keys of the run's wrong characters.
+    window->openKeyboardWindow();
+    auto* keys = fx->dialogs.last<frmKlavesnice>();
+    QTest::mouseClick(child<QCheckBox>(QStringLiteral("chkChyby"), keys), Qt::LeftButton);
+    auto* picture = child<KeyboardPicture>(QStringLiteral("imgKlavesnice"), keys);
+    const QImage shown = picture->grab().toImage();
+    const auto colourOf = [&](int key) {
+      const QRect r = picture->keyRect(key);
+      return shown.pixelColor(r.right() - r.width() / 4, r.bottom() - r.height() / 4);
+    };
+    QCOMPARE(colourOf(88), KeyboardPicture::mistakeColour(2));  // x
+    QCOMPARE(colourOf(32), KeyboardPicture::mistakeColour(1));  // the blank
+  }
+
+  void theGuideLightsTheNextKeyAndTheKeysHeld() {
+    startLesson({u"", u"řA "});
+    auto* guide = child<KeyboardPicture>(QStringLiteral("imgKlavesnice"));
+    QVERIFY(guide->isVisible() && guide->img2.isLit(53));
+    QCOMPARE(text(QStringLiteral("lblPopis")), QStringLiteral("levým ukazováčkem"));
+    typeText(lessonBox(), QStringLiteral("ř"));
+    QVERIFY(!guide->img2.isLit(53) && guide->img2.isLit(65));
+    QCOMPARE(text(QStringLiteral("lblPopis")), QStringLiteral("levým malíčkem"));
+    QTest::keyPress(lessonBox(), Qt::Key_A, Qt::ShiftModifier);
+    QVERIFY(guide->img1.isLit(160) && guide->img1.isLit(161) && guide->img1.isLit(65));
+    QKeyEvent releaseA(QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
+    QApplication::sendEvent(lessonBox(), &releaseA);  // Shift still held
+    QVERIFY(!guide->img1.isLit(65) && guide->img1.isLit(160));
+    lessonBox()->clearFocus();  // Shift let go in another window
+    QVERIFY(!guide->img1.isLit(160) && !guide->img1.isLit(161));
+    fx->state.nastaveni.ZobrazKlavesnici = "0";
+    window->startLessonRun(QStringLiteral("Text"), {u"", u"ab "}, LessonKind::Practice);
+    QVERIFY(!guide->isVisible());
   }
 
   void aLessonChosenInTheMenuIsTypedToItsResult() {
@@ -338,8 +374,9 @@ class TestFrmZaklad : public MainWindowTest {
     type(QStringLiteral("d"));
     QApplication::setActiveWindow(window.get());
     pressKey(lessonBox(), Qt::Key_V, Qt::ControlModifier);  // no lesson dialog while timed
+    pressKey(lessonBox(), Qt::Key_P, Qt::ControlModifier);  // nor the practice settings
     QCOMPARE(text(QStringLiteral("lblRadek(1)")), QStringLiteral("  xyz"));
-    QVERIFY(!fx->dialogs.last<frmVyuka>());
+    QVERIFY(!fx->dialogs.last<frmVyuka>() && !fx->dialogs.last<frmVUzivNastaveni>());
     fx->clock.advance(1.0);
     type(QStringLiteral("jklů asdf jklů\nfjfj dkdk slsl\njf jf"));
     QStringList shown;
@@ -350,16 +387,44 @@ class TestFrmZaklad : public MainWindowTest {
     QCOMPARE(shown.join('/'), QStringLiteral("59/3/16/6,5217/00 : 11/87"));
   }
 
+  void lessonLimitsShowSpeedAndErrorsAgainstTheLimits_data() {
+    QTest::addColumn<bool>("lesson");
+    QTest::addColumn<int>("speedLimit");
+    QTest::addColumn<int>("errorLimit");
+    QTest::addColumn<QString>("shown");  // the values, then the bars' widths in pixels
+    QTest::newRow("a lesson's, from the options")
+        << true << 120 << 5 << "220 83 % 9,0909 81,818 % | 127 126";
+    QTest::newRow("practice: the highest")
+        << false << 999 << 99 << "220 -78 % 9,0909 -90,8173 % | 22 14";
+    // Against a limit of 0 nothing can be measured: what follows stays at rest.
+    QTest::newRow("practice: speed limit 0") << false << 0 << 5 << "0 0 % 0 0 % | 65 65";
+    QTest::newRow("practice: error limit 0") << false << 120 << 0 << "220 0 % 0 0 % | 127 65";
+    QTest::newRow("practice: below 0, empty bars")
+        << false << -150 << -2 << "220 -247 % 9,0909 -554,545 % | 0 0";
+  }
+
   void lessonLimitsShowSpeedAndErrorsAgainstTheLimits() {
-    fx->state.nastaveni.LimitRychlost = 120;
-    fx->state.nastaveni.LimitChyba = 5;
-    startLesson({u"", u"asdf jklů asdf "});
+    QFETCH(bool, lesson);
+    QFETCH(int, speedLimit);
+    QFETCH(int, errorLimit);
+    QFETCH(QString, shown);
+    // A lesson takes the options' limits, practice those its settings entered.
+    SharedState& s = fx->state;
+    (lesson ? s.nastaveni.LimitRychlost : s.LimitRychlostiTestu) = speedLimit;
+    (lesson ? s.nastaveni.LimitChyba : s.LimitChybTestu) = errorLimit;
+    window->startLessonRun(QStringLiteral("Text"), {u"", u"asdf jklů asdf "},
+                           lesson ? LessonKind::Lesson : LessonKind::Practice);
     QVERIFY(child<QWidget>(QStringLiteral("frmLimity"))->isVisible());
     typeText(lessonBox(), QStringLiteral("asdf jklů x"));  // 11 keystrokes, one wrong
     fx->clock.advance(3.0);
     tick("tmrLimit");
-    QCOMPARE(texts({"lblRychlost", "lblProcentoRychlosti", "lblChyby", "lblProcentoChyb"}),
-             (QStringList{"220", "83 %", "9,0909", "81,818 %"}));
+    const auto bar = [this](const char* name) {
+      return child<QFrame>(QString::fromLatin1(name))->width();
+    };
+    QCOMPARE(
+        texts({"lblRychlost", "lblProcentoRychlosti", "lblChyby", "lblProcentoChyb"}).join(' ') +
+            QStringLiteral(" | %1 %2").arg(bar("lblZRychlost")).arg(bar("lblCChyby")),
+        shown);
   }
 };
 
