@@ -4,6 +4,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QMediaDevices>
+#include <QTimer>
 #include <QtDebug>
 #include <algorithm>
 #include <cstring>
@@ -14,9 +15,10 @@
 namespace tymba {
 namespace {
 
-// About 15 ms at 48 kHz: short enough for a click to follow its key closely,
-// long enough for the sound server to keep it fed.
+// What the sink holds ahead, and how often it is topped up: short enough for
+// a click to follow its key closely, long enough never to run dry.
 constexpr int kBufferMilliseconds = 15;
+constexpr int kFeedMilliseconds = 4;
 
 std::size_t index(SoundBuffer buffer) { return static_cast<std::size_t>(buffer); }
 
@@ -36,7 +38,6 @@ void SoundMixer::play(SoundBuffer buffer, std::shared_ptr<const Samples> samples
     std::erase_if(voices_, [buffer](const Voice& voice) { return voice.buffer == buffer; });
   if (voices_.size() >= kMaxVoices) voices_.erase(voices_.begin());
   voices_.push_back({buffer, std::move(samples), 0});
-  lastStartFrame_ = framesMixed_;
 }
 
 void SoundMixer::stopAll() {
@@ -47,11 +48,6 @@ void SoundMixer::stopAll() {
 std::int64_t SoundMixer::framesMixed() const {
   std::lock_guard lock(mutex_);
   return framesMixed_;
-}
-
-std::int64_t SoundMixer::lastStartFrame() const {
-  std::lock_guard lock(mutex_);
-  return lastStartFrame_;
 }
 
 // Always something to read: between sounds the sink plays silence, so it
@@ -83,9 +79,20 @@ AudioSinkCues::AudioSinkCues() : mixer_(std::make_unique<SoundMixer>()) {}
 AudioSinkCues::~AudioSinkCues() { release(); }
 
 bool AudioSinkCues::setUp() {
-  if (sink_) return true;
+  if (open_) return true;
+  if (QMediaDevices::defaultAudioOutput().isNull()) return false;
+  thread_.start();
+  feeder_ = new QObject;
+  feeder_->moveToThread(&thread_);
+  QMetaObject::invokeMethod(feeder_, [this] { open_ = open(); }, Qt::BlockingQueuedConnection);
+  if (!open_) release();
+  return open_;
+}
+
+// The sink, its format and the timer that keeps it fed, made on the feeding
+// thread, which owns them.
+bool AudioSinkCues::open() {
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull()) return false;
   QAudioFormat format = device.preferredFormat();
   format.setSampleFormat(QAudioFormat::Int16);
   format.setChannelCount(std::clamp(format.channelCount(), 1, 2));
@@ -93,27 +100,48 @@ bool AudioSinkCues::setUp() {
   sampleRate_ = format.sampleRate();
   channels_ = format.channelCount();
   mixer_->setFrame(channels_);
-  sink_ = std::make_unique<QAudioSink>(device, format);
+  mixer_->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+  sink_ = new QAudioSink(device, format, feeder_);
   sink_->setBufferSize(format.bytesForDuration(kBufferMilliseconds * 1000));
-  QObject::connect(sink_.get(), &QAudioSink::stateChanged, mixer_.get(),
-                   [this] { deviceStateChanged(); });
-  mixer_->open(QIODevice::ReadOnly);
-  sink_->start(mixer_.get());
-  if (sink_->error() != QAudio::NoError) {
+  QObject::connect(sink_, &QAudioSink::stateChanged, feeder_, [this] { deviceStateChanged(); });
+  sinkInput_ = sink_->start();
+  if (sinkInput_ == nullptr || sink_->error() != QAudio::NoError) {
     qWarning("The sound output cannot be opened (error %d).", int(sink_->error()));
-    release();
     return false;
   }
+  timer_ = new QTimer(feeder_);
+  timer_->setTimerType(Qt::PreciseTimer);
+  QObject::connect(timer_, &QTimer::timeout, feeder_, [this] { feed(); });
+  timer_->start(kFeedMilliseconds);
+  feed();
   return true;
+}
+
+// Tops the sink up to its small buffer, with silence when nothing plays.
+void AudioSinkCues::feed() {
+  const qint64 frameBytes = qint64(sizeof(std::int16_t)) * channels_;
+  const qint64 free = sink_->bytesFree() / frameBytes * frameBytes;
+  if (free <= 0) return;
+  block_.resize(static_cast<std::size_t>(free));
+  const qint64 mixed = mixer_->read(block_.data(), free);
+  if (mixed > 0) sinkInput_->write(block_.data(), mixed);
+}
+
+void AudioSinkCues::close() {
+  delete feeder_;  // the sink and the timer with it
+  feeder_ = nullptr;
+  sink_ = nullptr;
+  sinkInput_ = nullptr;
+  timer_ = nullptr;
 }
 
 // A device that fails while the program runs (unplugged, the server gone)
 // leaves the program silent, as if it had never had sound.
 void AudioSinkCues::deviceStateChanged() {
-  if (!sink_ || sink_->state() != QAudio::StoppedState || sink_->error() == QAudio::NoError)
-    return;
+  if (sink_->state() != QAudio::StoppedState || sink_->error() == QAudio::NoError) return;
   qWarning("The sound output stopped (error %d); the program goes on without sound.",
            int(sink_->error()));
+  timer_->stop();
   mixer_->stopAll();
 }
 
@@ -126,7 +154,7 @@ bool AudioSinkCues::load(SoundBuffer buffer, const std::filesystem::path& file) 
 
 void AudioSinkCues::play(SoundBuffer buffer, bool restart) {
   const std::shared_ptr<const Samples>& samples = buffers_[index(buffer)];
-  if (!sink_ || !samples || samples->empty()) return;
+  if (!open_ || !samples || samples->empty()) return;
   mixer_->play(buffer, samples, restart);
 }
 
@@ -135,16 +163,13 @@ void AudioSinkCues::playFromStart(SoundBuffer buffer) { play(buffer, true); }
 void AudioSinkCues::start(SoundBuffer buffer) { play(buffer, false); }
 
 void AudioSinkCues::release() {
-  if (!sink_) return;
-  sink_->disconnect(mixer_.get());
-  sink_->stop();
-  sink_.reset();
+  if (!thread_.isRunning()) return;
+  QMetaObject::invokeMethod(feeder_, [this] { close(); }, Qt::BlockingQueuedConnection);
+  thread_.quit();
+  thread_.wait();
+  open_ = false;
   mixer_->close();
   mixer_->stopAll();
-}
-
-qint64 AudioSinkCues::bufferedBytes() const {
-  return sink_ ? sink_->bufferSize() - sink_->bytesFree() : 0;
 }
 
 }  // namespace tymba

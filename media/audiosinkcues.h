@@ -1,13 +1,13 @@
 #pragma once
-// The program's sound output. One audio sink stays open from the set-up on
-// and pulls its samples from a mixer of our own, which adds up the sounds
-// under way and gives silence in between; so a click only has to enter the
-// mix, and it is heard within a few milliseconds, however many other sounds
-// play. Every buffer is decoded once, when it is loaded, into the sink's
-// sample format.
+// The program's sound output. One audio sink stays open from the set-up on,
+// fed by a thread of its own from a mixer that adds up the sounds under way
+// and gives silence in between. The feeding keeps only a few milliseconds in
+// the sink, so a click that enters the mix is heard within a few
+// milliseconds, however many other sounds play. Every buffer is decoded once,
+// when it is loaded, into the sink's sample format.
 
 #include <QIODevice>
-#include <QPointer>
+#include <QThread>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -17,14 +17,15 @@
 #include "media/soundcues.h"
 
 class QAudioSink;
+class QTimer;
 
 namespace tymba {
 
 using Samples = std::vector<std::int16_t>;
 
-// The sounds under way, added up sample by sample with saturation. The sink
-// reads it on its own schedule, possibly from another thread; the windows
-// add and restart sounds, so both sides take the lock.
+// The sounds under way, added up sample by sample with saturation. The
+// feeding thread reads it; the windows add and restart sounds; both sides
+// take the lock.
 class SoundMixer final : public QIODevice {
   Q_OBJECT
  public:
@@ -33,9 +34,8 @@ class SoundMixer final : public QIODevice {
   // Replaces whatever of that buffer is playing when restart is true.
   void play(SoundBuffer buffer, std::shared_ptr<const Samples> samples, bool restart);
   void stopAll();
-  // Frames mixed so far, and the frame at which the last sound entered the mix.
+  // Frames mixed so far.
   std::int64_t framesMixed() const;
-  std::int64_t lastStartFrame() const;
   bool isSequential() const override { return true; }
   qint64 bytesAvailable() const override;
 
@@ -56,7 +56,6 @@ class SoundMixer final : public QIODevice {
   std::vector<std::int32_t> sums_;
   int channels_ = 2;
   std::int64_t framesMixed_ = 0;
-  std::int64_t lastStartFrame_ = -1;
 };
 
 class AudioSinkCues final : public SoundCues {
@@ -69,19 +68,22 @@ class AudioSinkCues final : public SoundCues {
   void start(SoundBuffer buffer) override;
   void release() override;
 
-  // For measuring how soon a sound is heard: the sink's rate, the frames
-  // mixed, the frame the last sound started at, and the bytes the sink holds
-  // that have not been played yet.
-  int sampleRate() const { return sampleRate_; }
-  const SoundMixer& mixer() const { return *mixer_; }
-  qint64 bufferedBytes() const;
-
  private:
   void play(SoundBuffer buffer, bool restart);
+  // On the feeding thread.
+  bool open();
+  void feed();
+  void close();
   void deviceStateChanged();
 
   std::unique_ptr<SoundMixer> mixer_;
-  std::unique_ptr<QAudioSink> sink_;
+  QThread thread_;
+  QObject* feeder_ = nullptr;  // lives on thread_: the sink, its timer
+  QAudioSink* sink_ = nullptr;
+  QIODevice* sinkInput_ = nullptr;
+  QTimer* timer_ = nullptr;
+  std::vector<char> block_;
+  bool open_ = false;
   int sampleRate_ = 48000;
   int channels_ = 2;
   std::array<std::shared_ptr<const Samples>, 4> buffers_{};

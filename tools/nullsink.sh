@@ -16,7 +16,7 @@ case "$action" in
     chmod 700 "$XDG_RUNTIME_DIR"
     pulseaudio --daemonize=yes --exit-idle-time=-1 --use-pid-file=yes --system=no \
       --disallow-exit=no -n --load="module-null-sink sink_name=tymba" \
-      --load="module-native-protocol-unix" --log-target=file:"$dir/pulse.log"
+      --load="module-native-protocol-unix auth-anonymous=1" --log-target=file:"$dir/pulse.log"
     # Ready when it answers.
     for _ in $(seq 50); do
       if pactl info >/dev/null 2>&1; then
