@@ -6,7 +6,7 @@
 # monitor "tymba.monitor".
 set -eu
 action=$1
-dir=$2
+dir=$(realpath -m "$2")
 export XDG_RUNTIME_DIR="$dir/runtime" HOME="$dir/home"
 unset PULSE_SERVER
 case "$action" in
