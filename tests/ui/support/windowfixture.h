@@ -95,13 +95,9 @@ class RecordingSounds final : public SoundCues {
 
  private:
   static QString name(SoundBuffer buffer) {
-    const char* names[] = {"Click", "Error", "End", "Test"};
-    return QLatin1String(names[int(buffer)]);
+    return QStringList{"Click", "Error", "End", "Test"}[int(buffer)];
   }
-  bool note(const QString& what, bool answer = true) {
-    heard << what;
-    return answer;
-  }
+  bool note(const QString& what, bool answer = true) { return heard << what, answer; }
 };
 
 struct WindowFixture {
