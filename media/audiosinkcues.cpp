@@ -17,7 +17,7 @@ namespace {
 
 // What the sink holds ahead, and how often it is topped up: short enough for
 // a click to follow its key closely, long enough never to run dry.
-constexpr int kBufferMilliseconds = 15;
+constexpr int kBufferMilliseconds = 20;
 constexpr int kFeedMilliseconds = 4;
 
 std::size_t index(SoundBuffer buffer) { return static_cast<std::size_t>(buffer); }

@@ -36,12 +36,13 @@ class SinkMonitor {
     return arrivals_[block] -
            std::chrono::microseconds((blockEnds_[block] - sample) * 1'000'000 / kRate);
   }
-  // Where sounds start: a sample above 4000 with none in the 10 ms before.
+  // Where sounds start: a sample above 4000 with none in the 25 ms before (a
+  // sound that falters for a moment on a busy machine is still one sound).
   std::vector<std::size_t> onsets(std::size_t from = 0) const {
     std::vector<std::size_t> found;
     for (std::size_t i = from, loud = 0; i < samples.size(); ++i) {
       if (std::abs(samples[i]) <= 4000) continue;
-      if (found.empty() || i - loud > kRate / 100) found.push_back(i);
+      if (found.empty() || i - loud > kRate / 40) found.push_back(i);
       loud = i;
     }
     return found;
