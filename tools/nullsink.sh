@@ -11,6 +11,8 @@ export XDG_RUNTIME_DIR="$dir/runtime" HOME="$dir/home"
 unset PULSE_SERVER
 case "$action" in
   start)
+    # A server left by a run that stopped short goes first.
+    pulseaudio --kill 2>/dev/null || true
     rm -rf "$dir"
     mkdir -p "$XDG_RUNTIME_DIR" "$HOME"
     chmod 700 "$XDG_RUNTIME_DIR"
