@@ -14,11 +14,13 @@ set -eu
 program=$1
 runs=${2:-5}
 work=$(mktemp -d)
+nullsink="$(dirname "$0")/../tools/nullsink.sh"
 xvfb_pid=""
 cleanup() {
   # Waited for: an X server still shutting down removes the socket of the
   # next one to take its display number.
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
+  "$nullsink" stop "$work/sound"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -27,6 +29,10 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb LANG=cs_CZ.UTF-8
+# A sound server with a null sink, as a user's sound card: the sound set-up is
+# part of the start.
+"$nullsink" start "$work/sound"
+export PULSE_SERVER="unix:$work/sound/runtime/pulse/native"
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 moment() { sed -n "s/^tymba-startup $1 //p" "$2"; }

@@ -25,7 +25,8 @@ or it did not compile). Results go to build/mutate/results.json (after every fau
 can be watched), logs of each fault to build/mutate/logs/.
 
 Layer tests: core -> the core_tests program; storage -> storage_tests; cli -> cli_tests and the
-ctest entries cli_program_*; ui -> the window tests (ctest tst_*, without _dbg/_san variants).
+ctest entries cli_program_*; ui and media -> the window tests (ctest tst_*, without _dbg/_san
+variants; the sound tests start their sound server).
 The sanitizer builds, the end-to-end test and the benchmarks are never built or run.
 
 Catalogue entries: id (stable, unique), layer (core, storage, cli, ui; the file lies in that
@@ -49,7 +50,7 @@ import time
 from dataclasses import dataclass, field
 from pathlib import Path
 
-LAYERS = ("core", "storage", "cli", "ui")
+LAYERS = ("core", "storage", "cli", "ui", "media")
 ENTRY_FIELDS = ("id", "layer", "file", "find", "replace", "effect")
 DETECTED = ("caught", "timeout")
 UI_TESTS = ("^tst_", "_(dbg|san)")  # ctest -R, -E
@@ -214,9 +215,10 @@ class Scratch:
         listing = subprocess.run(
             ["ctest", "--test-dir", str(self.build), "--show-only=json-v1", "-R", include,
              "-E", exclude], capture_output=True, text=True, check=True).stdout
-        # A window test's program is the target of its name (its command is listed once built).
+        # A window test's program is the target of its name (its command is listed once built);
+        # the fixtures listed with them (the sound server) build nothing.
         targets = sorted({Path(t.get("command", [t["name"]])[0]).name
-                          for t in json.loads(listing)["tests"]})
+                          for t in json.loads(listing)["tests"] if t["name"].startswith("tst_")})
         return LayerRun(targets, [[*ctest, "-R", include, "-E", exclude]])
 
     def build_targets(self, targets: list[str], log: Path, timeout: float | None) -> bool:

@@ -15,6 +15,7 @@ artefacts=$3
 mkdir -p "$artefacts"
 rm -f "$artefacts"/*.png
 work=$(mktemp -d)
+nullsink="$(dirname "$0")/../../tools/nullsink.sh"
 xvfb_pid=""
 program_pid=""
 cleanup() {
@@ -22,12 +23,17 @@ cleanup() {
   # Waited for: an X server still shutting down removes the socket of the
   # next one to take its display number.
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
+  "$nullsink" stop "$work/sound"
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
 export XDG_DATA_HOME="$work/data"
+# The program's sounds go to a null sink of a private sound server, as to a
+# user's sound card (without one it would say so first).
+"$nullsink" start "$work/sound"
+export PULSE_SERVER="unix:$work/sound/runtime/pulse/native"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 

@@ -8,11 +8,13 @@
 #include <QLocale>
 #include <QPointer>
 #include <QQueue>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include "core/sharedstate.h"
 #include "storage/inisettingsstore.h"
+#include "storage/wavfile.h"
 #include "ui/application.h"
 
 namespace tymba::testing {
@@ -73,8 +75,41 @@ class AnsweringFileDialogs final : public FileDialogs {
   QList<FileQuestion> asked;
 };
 
+// --- Sound ---
+// Records "setUp", "load Click klik1.wav", "play Click", "start End" as they
+// happen; setUp answers `device`, load whether the file decodes.
+class RecordingSounds final : public SoundCues {
+ public:
+  bool setUp() override { return note(QStringLiteral("setUp"), device); }
+  bool load(SoundBuffer buffer, const std::filesystem::path& file) override {
+    return note(QStringLiteral("load %1 %2").arg(name(buffer), file.filename().c_str()),
+                readWavFile(file, kMinSoundRate, 1).ok());
+  }
+  void playFromStart(SoundBuffer buffer) override { note(QStringLiteral("play ") + name(buffer)); }
+  void start(SoundBuffer buffer) override { note(QStringLiteral("start ") + name(buffer)); }
+  void release() override { note(QStringLiteral("release")); }
+  // The plays heard so far ("play Click", "start End"), without set-up and loads.
+  QStringList plays() const { return heard.filter(QRegularExpression("^(play|start) ")); }
+  bool device = true;
+  QStringList heard;
+
+ private:
+  static QString name(SoundBuffer buffer) {
+    return QStringList{"Click", "Error", "End", "Test"}[int(buffer)];
+  }
+  bool note(const QString& what, bool answer = true) { return heard << what, answer; }
+};
+
 struct WindowFixture {
-  WindowFixture() { QLocale::setDefault(QLocale(QLocale::Czech)); }
+  // The shipped sounds are there, as installed; a test takes one away to see
+  // what a missing one does.
+  WindowFixture() {
+    QLocale::setDefault(QLocale(QLocale::Czech));
+    std::filesystem::create_directories(folder("shipped"));
+    for (const char* sub : {"Zvuk", "Zvuk2"})
+      std::filesystem::copy(std::filesystem::path(TYMBA_UI_DATA_DIR) / sub, folder("shipped") / sub,
+                            std::filesystem::copy_options::recursive);
+  }
 
   QTemporaryDir programDir;
   std::filesystem::path folder(const char* name) const {
@@ -85,6 +120,7 @@ struct WindowFixture {
   RecordingMessages messages;
   NonBlockingDialogs dialogs;
   AnsweringFileDialogs files;
+  RecordingSounds sounds;
   IniSettingsStore settings{std::filesystem::path(programDir.path().toStdString()) / "config" /
                             "Tymba.ini"};
   AppContext context{state,
@@ -93,7 +129,8 @@ struct WindowFixture {
                      dialogs,
                      files,
                      settings,
-                     {folder("shipped"), folder("user") / "Tymba"}};
+                     {folder("shipped"), folder("user") / "Tymba"},
+                     sounds};
 };
 
 }  // namespace tymba::testing

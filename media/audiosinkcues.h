@@ -1,0 +1,92 @@
+#pragma once
+// The program's sound output. One audio sink stays open from the set-up on,
+// fed by a thread of its own from a mixer that adds up the sounds under way
+// and gives silence in between. The feeding keeps only a few milliseconds in
+// the sink, so a click that enters the mix is heard within a few
+// milliseconds, however many other sounds play. Every buffer is decoded once,
+// when it is loaded, into the sink's sample format.
+
+#include <QIODevice>
+#include <QThread>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "media/soundcues.h"
+
+class QAudioSink;
+class QTimer;
+
+namespace tymba {
+
+using Samples = std::vector<std::int16_t>;
+
+// The sounds under way, added up sample by sample with saturation. The
+// feeding thread reads it; the windows add and restart sounds; both sides
+// take the lock.
+class SoundMixer final : public QIODevice {
+  Q_OBJECT
+ public:
+  explicit SoundMixer(QObject* parent = nullptr);
+  void setFrame(int channels);
+  // Replaces whatever of that buffer is playing when restart is true.
+  void play(SoundBuffer buffer, std::shared_ptr<const Samples> samples, bool restart);
+  void stopAll();
+  // Frames mixed so far.
+  std::int64_t framesMixed() const;
+  bool isSequential() const override { return true; }
+  qint64 bytesAvailable() const override;
+
+ protected:
+  qint64 readData(char* data, qint64 maxSize) override;
+  qint64 writeData(const char*, qint64) override { return -1; }
+
+ private:
+  struct Voice {
+    SoundBuffer buffer;
+    std::shared_ptr<const Samples> samples;
+    std::size_t position = 0;
+  };
+  // Older sounds give way beyond this many, so a burst of keys cannot pile up.
+  static constexpr std::size_t kMaxVoices = 16;
+  mutable std::mutex mutex_;
+  std::vector<Voice> voices_;
+  std::vector<std::int32_t> sums_;
+  int channels_ = 2;
+  std::int64_t framesMixed_ = 0;
+};
+
+class AudioSinkCues final : public SoundCues {
+ public:
+  AudioSinkCues();
+  ~AudioSinkCues() override;
+  bool setUp() override;
+  bool load(SoundBuffer buffer, const std::filesystem::path& file) override;
+  void playFromStart(SoundBuffer buffer) override;
+  void start(SoundBuffer buffer) override;
+  void release() override;
+
+ private:
+  void play(SoundBuffer buffer, bool restart);
+  // On the feeding thread.
+  bool open();
+  void feed();
+  void close();
+  void deviceStateChanged();
+
+  std::unique_ptr<SoundMixer> mixer_;
+  QThread thread_;
+  QObject* feeder_ = nullptr;  // lives on thread_: the sink, its timer
+  QAudioSink* sink_ = nullptr;
+  QIODevice* sinkInput_ = nullptr;
+  QTimer* timer_ = nullptr;
+  std::vector<char> block_;
+  bool open_ = false;
+  int sampleRate_ = 48000;
+  int channels_ = 2;
+  std::array<std::shared_ptr<const Samples>, 4> buffers_{};
+};
+
+}  // namespace tymba
