@@ -76,9 +76,10 @@ std::vector<SettingPair> optionsWindowPairs(const Nastaveni& options) {
   std::vector<SettingPair> pairs;
   for (const std::string_view key : kOptionsWindowOrder) {
     const OptionField& field = optionField(key);
+    const bool fromList = key == "Zastav" || key == "Posun" || key == "Klik";
     if (field.integer == nullptr) {
       pairs.push_back({std::string(key), options.*field.text});
-    } else if (options.*field.integer != 0) {
+    } else if (options.*field.integer != 0 || !fromList) {
       pairs.push_back({std::string(key), std::to_string(options.*field.integer)});
     }
   }

@@ -42,8 +42,9 @@ inline constexpr std::array<std::string_view, 18> kOptionsWindowOrder{
 };
 
 // The pairs of kOptionsWindowOrder from the options, as stored text. An
-// integer option at 0 (a list with no entry chosen) is left out, so that
-// what is stored for it stays.
+// option chosen from a list ("Zastav", "Posun", "Klik") at 0 had no entry
+// chosen (the stored one was unusable, or the click is not read while there
+// is no sound): it is left out, so that what is stored for it stays.
 std::vector<SettingPair> optionsWindowPairs(const Nastaveni& options);
 
 }  // namespace tymba
