@@ -130,6 +130,9 @@ struct SharedState {
   // identity's history from then on. Never cleared while the program runs.
   std::u16string OtevrenySoubor;
   bool ZvukPripraven = false;
+  // The sound device was opened by the last set-up, whatever became of the
+  // sound files afterwards (the click test still plays then).
+  bool ZvukInicializovan = false;
 };
 
 // Appends one entry to the error list and counts it in PocetChyb.

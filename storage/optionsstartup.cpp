@@ -32,7 +32,7 @@ bool isMissing(const Nastaveni& options, const OptionField& field) {
 }  // namespace
 
 OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
-                                 const DataFolders& folders) {
+                                 const DataFolders& folders, const SoundHooks& sounds) {
   OptionsLoad result;
   // Asked first: the first reading is what moves unusable settings aside.
   result.unreadable = !store.readable();
@@ -59,7 +59,7 @@ OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
       defaults.push_back({std::string(option.key), firstRunValue(option, folders)});
     // Unwritten, they hold for this run as if they had been written.
     if (!tryWrite([&] { store.writeAll(kOptionsSection, defaults); })) stored = std::move(defaults);
-    // The first-run check of the sound files goes here, with the sound cues.
+    if (sounds.firstRun) sounds.firstRun();
   }
   if (stored.empty()) stored = store.readSection(kOptionsSection);
 
@@ -71,7 +71,9 @@ OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
     if (option == nullptr) continue;
     // Without sound there is no click to choose, so Klik stays 0.
     if (option->key == "Klik" && !state.ZvukPripraven) continue;
-    if (setOption(options, *option, pair.value)) result.applied.emplace_back(option->key);
+    if (!setOption(options, *option, pair.value)) continue;
+    result.applied.emplace_back(option->key);
+    if (sounds.optionSet) sounds.optionSet(option->key, options);
   }
 
   std::vector<SettingPair> filled;
@@ -82,6 +84,7 @@ OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
     setOption(options, option, value);
     filled.push_back({std::string(option.key), std::move(value)});
     result.applied.emplace_back(option.key);
+    if (sounds.optionSet) sounds.optionSet(option.key, options);
   }
   if (!filled.empty()) tryWrite([&] { store.writeAll(kOptionsSection, filled); });
 

@@ -4,7 +4,9 @@
 // options into the shared state and write back the ones that are missing.
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/sharedstate.h"
@@ -31,24 +33,35 @@ struct OptionsLoad {
   std::filesystem::path setAside;
 };
 
+// What the sound side does during the load: the check of the sound files on
+// the first run, right after the defaults are written and before anything is
+// read; and, for each option set by reading or filling, loading the sound it
+// names. Either may clear state.ZvukPripraven, and the rest of the load sees
+// that ("Klik" is taken only while it is set).
+struct SoundHooks {
+  std::function<void()> firstRun;
+  std::function<void(std::string_view key, const Nastaveni& options)> optionSet;
+};
+
 // In this order:
 // 1. "Uzivatele"/"Hlavni" is written as "" unless it holds a non-empty value,
 //    and AktualniUzivatel becomes "Hlavni".
 // 2. Without a "Moznosti"/"Stav" value (the first run) every key of the
 //    options table is written with its first-run value, in table order, as
-//    one change.
+//    one change; then sounds.firstRun.
 // 3. state.nastaveni is blanked (0, empty text) and the "Moznosti" pairs are
 //    read into it in store order, keys matched ignoring case; after a first
 //    run that could not be written, the first-run values are read instead.
 //    A value not in its option's form or range (an integer outside the
 //    option's range, blanks around it allowed; a switch other than "1" or
 //    "0"; a colour parseColour rejects) counts as missing. "Klik" is taken
-//    only while ZvukPripraven.
+//    only while ZvukPripraven. Each option set is passed to sounds.optionSet.
 // 4. Each option of the fill order still at 0 or empty text gets its
-//    first-run value, and all of them are written to the store as one change.
+//    first-run value (passed to sounds.optionSet), and all of them are
+//    written to the store as one change.
 // A write that fails (SettingsError) changes nothing in memory: it is
 // reported in writeError, and the load goes on.
 OptionsLoad loadOptionsAtStartup(SettingsStore& store, SharedState& state,
-                                 const DataFolders& folders);
+                                 const DataFolders& folders, const SoundHooks& sounds = {});
 
 }  // namespace tymba

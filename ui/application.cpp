@@ -16,7 +16,8 @@ Application::Application()
                dialogs_,
                files_,
                settings_,
-               locateDataFolders(TYMBA_INSTALLED_DATA)} {
+               locateDataFolders(TYMBA_INSTALLED_DATA),
+               sounds_} {
   registerFontSubstitutes();
   installCzechQtTexts();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/sharedstate.h"
+#include "media/audiosinkcues.h"
 #include "storage/datafolders.h"
 #include "storage/inisettingsstore.h"
 #include "ui/clock.h"
@@ -25,6 +26,8 @@ struct AppContext {
   FileDialogs& files;
   SettingsStore& settings;
   DataFolders folders;  // what the program ships, and what it keeps for the user
+  // --- Sound ---
+  SoundCues& sounds;
 };
 
 class Application {
@@ -40,6 +43,7 @@ class Application {
   ModalDialogRunner dialogs_;
   QtFileDialogs files_;
   IniSettingsStore settings_;
+  AudioSinkCues sounds_;
   AppContext context_;
   std::unique_ptr<StartUp> startUp_;
 };

@@ -23,6 +23,8 @@
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/soundsetup.h"
+#include "ui/soundstartup.h"
 #include "ui/targettextlabel.h"
 #include "ui/textconvert.h"
 #include "ui/textholder.h"
@@ -109,9 +111,13 @@ frmZaklad::frmZaklad(AppContext& context, QWidget* parent)
 }
 
 void frmZaklad::Form_Load() {
+  // The sound first: the options read below load the sound files only while
+  // there is sound.
+  soundSetUp(context_);
   // The program still works when its settings cannot be kept; the user is
   // told once what became of them.
-  const OptionsLoad load = loadOptionsAtStartup(context_.settings, context_.stav, context_.folders);
+  const OptionsLoad load = loadOptionsAtStartup(context_.settings, context_.stav, context_.folders,
+                                                startupSoundHooks(context_));
   if (!load.setAside.empty()) {
     context_.messages.show(
         QStringLiteral("Soubor s nastavením programu byl poškozen, proto byl přejmenován na "

@@ -44,8 +44,8 @@ void frmZaklad::tmrCas_Timer() {
     showResult();
     return;
   }
-  // tick.playEndWarning: the end-of-test sound comes with the sound cues;
-  // without sound output the clock never asks for it.
+  // Started, not restarted: the end sound is long and must not cut itself.
+  if (tick.playEndWarning) context_.sounds.start(SoundBuffer::End);
 }
 
 void frmZaklad::tmrLimit_Timer() {

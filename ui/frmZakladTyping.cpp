@@ -33,6 +33,7 @@ void frmZaklad::applyTiming(const KeystrokeTiming& timing) {
   }
   if (timing.restartInactivity) tmrVypnuti->start();
   if (timing.startClock) tmrCas->start();
+  if (timing.playClick) context_.sounds.playFromStart(SoundBuffer::Click);
 }
 
 void frmZaklad::txtVysledek_Change() {
@@ -120,6 +121,7 @@ void frmZaklad::txtVVysledek_Change() {
     return;
   }
   applyTiming(step.timing);
+  if (step.playErrorSound) context_.sounds.playFromStart(SoundBuffer::Error);
   if (step.errorRow) {
     const QString row = toQString(errorRowText(stav, *step.errorRow));
     if (step.errorRowAdded)

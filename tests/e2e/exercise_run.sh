@@ -143,11 +143,12 @@ sed -n 2p "$saved" | tr -d '\r' | awk -F_ '{ split($3, took, " : "); s = took[1]
 # An identity made in "Vytvoření nové identity" (Soubor, Identity Uživatelů),
 # then signed in with its password in "Přepnout identitu ...": its next
 # result lands in its own history.
+main_title='^Tymba - Cesta vlakem$'
 menu_item() {  # menu_item TITLE-PATTERN KEY...: the keys open a menu item's window
   pattern=$1
   shift
   for _ in 1 2; do
-    wait_for '^Tymba - Cesta vlakem$' >/dev/null  # the keyboard goes to the main window
+    wait_for "$main_title" >/dev/null  # the keyboard goes to the main window
     for key in "$@"; do xdotool key "$key" && sleep 0.3; done
     wait_for "$pattern" >/dev/null 2>&1 && return 0
     xdotool key Escape Escape
@@ -180,4 +181,25 @@ press_until_gone '^Vyhodnocen.*- Cesta vlakem$' Return
 [ "$(wc -l <"$history")" -eq 4 ] && head -1 "$history" | grep -q '^Cesta vlakem_' &&
   sed -n 2p "$history" | grep -q '^14_0_[^_]*_12_' ||
   { echo "not the history record expected:" >&2; cat "$history" >&2; exit 1; }
-echo "result window opened, saved to a test file and kept in Jana's history; pictures in $artefacts"
+
+# The first lesson from "Začátečník", "Výuka": its first line typed with one
+# wrong keystroke and ended with Enter; the picture shows the second line,
+# its first key lit and the finger named. The second line and F5 end the run,
+# and Jana's history gets a second record with its one error.
+menu_item '^V.*uka$' alt+z v
+press_until_gone '^V.*uka$' Down Return
+main_title='^Tymba - 01 Z.*'
+wait_for "$main_title" >/dev/null
+sleep 0.3
+xdotool type --delay 60 'fff jjj fff jjj fjf jfj ffj jjf fj jf fj jd'
+xdotool key Return
+sleep 0.5
+QT_QPA_PLATFORM=xcb "$grab" "$artefacts/lesson-next-key.png"
+xdotool type --delay 60 'ddd kkk ddd kkk dkd kdk ddk kkd dk kd dk kd'
+xdotool key Return F5
+wait_for '^Vyhodnocen.*- 01 Z' >/dev/null
+sleep 1.2
+press_until_gone '^Vyhodnocen.*- 01 Z' Return
+sed -n 5p "$history" | grep -aq '^01 Z' && sed -n 6p "$history" | grep -q '^[0-9]*_1_' ||
+  { echo "not the lesson record expected:" >&2; cat "$history" >&2; exit 1; }
+echo "result window opened, saved to a test file and kept in Jana's history, a lesson typed; pictures in $artefacts"
