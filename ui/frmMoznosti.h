@@ -41,6 +41,8 @@ class frmMoznosti : public QDialog {
   void cmdStorno_Click();
   // The options as the controls hold them, with the whole numbers checked.
   Nastaveni chosenOptions(const OptionsVerdict& verdict) const;
+  // The refusal's message; its box's tab comes up, and the box gets the
+  // focus with its whole text selected.
   void refuse(OptionsCheck check);
 
   // --- The panels (frmMoznostiPanels.cpp) ---
@@ -67,7 +69,8 @@ class frmMoznosti : public QDialog {
   // The swatches and the preview in the colours chosen.
   void showColours();
   void browseSound(QLineEdit* box);
-  void playSound(QLineEdit* box, const QString& missing);
+  // Plays the box's file, or refuses it as OK would.
+  void playSound(QLineEdit* box, OptionsCheck missing);
   // The sound buttons of a switch follow it; "Přehrát" only while sound is ready.
   void enableSoundRow(bool on, QLineEdit* box, QPushButton* browse, QPushButton* play);
 
