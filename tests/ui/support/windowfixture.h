@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QQueue>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -81,8 +82,45 @@ class AnsweringFileDialogs final : public FileDialogs {
   QList<FileQuestion> asked;
 };
 
+// --- Sound ---
+// Records "setUp", "load Click klik1.wav", "play Click", "start End" as they
+// happen; setUp answers `device`, load answers whether the file exists.
+class RecordingSounds final : public SoundCues {
+ public:
+  bool setUp() override { return note(QStringLiteral("setUp"), device); }
+  bool load(SoundBuffer buffer, const std::filesystem::path& file) override {
+    return note(QStringLiteral("load %1 %2").arg(name(buffer), file.filename().c_str()),
+                std::filesystem::is_regular_file(file));
+  }
+  void playFromStart(SoundBuffer buffer) override { note(QStringLiteral("play ") + name(buffer)); }
+  void start(SoundBuffer buffer) override { note(QStringLiteral("start ") + name(buffer)); }
+  void release() override { note(QStringLiteral("release")); }
+  // The plays heard so far ("play Click", "start End"), without set-up and loads.
+  QStringList plays() const { return heard.filter(QRegularExpression("^(play|start) ")); }
+  bool device = true;
+  QStringList heard;
+
+ private:
+  static QString name(SoundBuffer buffer) {
+    const char* names[] = {"Click", "Error", "End", "Test"};
+    return QLatin1String(names[int(buffer)]);
+  }
+  bool note(const QString& what, bool answer = true) {
+    heard << what;
+    return answer;
+  }
+};
+
 struct WindowFixture {
-  WindowFixture() { QLocale::setDefault(QLocale(QLocale::Czech)); }
+  // The shipped sounds are there, as installed; a test takes one away to see
+  // what a missing one does.
+  WindowFixture() {
+    QLocale::setDefault(QLocale(QLocale::Czech));
+    std::filesystem::create_directories(folder("shipped"));
+    for (const char* sub : {"Zvuk", "Zvuk2"})
+      std::filesystem::copy(std::filesystem::path(TYMBA_UI_DATA_DIR) / sub, folder("shipped") / sub,
+                            std::filesystem::copy_options::recursive);
+  }
 
   QTemporaryDir programDir;
   std::filesystem::path folder(const char* name) const {
@@ -93,6 +131,7 @@ struct WindowFixture {
   RecordingMessages messages;
   NonBlockingDialogs dialogs;
   AnsweringFileDialogs files;
+  RecordingSounds sounds;
   IniSettingsStore settings{std::filesystem::path(programDir.path().toStdString()) / "config" /
                             "Tymba.ini"};
   AppContext context{state,
@@ -101,7 +140,8 @@ struct WindowFixture {
                      dialogs,
                      files,
                      settings,
-                     {folder("shipped"), folder("user") / "Tymba"}};
+                     {folder("shipped"), folder("user") / "Tymba"},
+                     sounds};
 };
 
 }  // namespace tymba::testing
