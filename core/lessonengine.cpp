@@ -15,8 +15,6 @@ constexpr char16_t kBlankShownAs = u'_';
 constexpr double kBlockSeconds = 1.0;
 constexpr std::u16string_view kErrorRowGap = u"         ";  // nine blanks
 
-int shape1StartLeft(int pismo) { return pismo == 3 ? kShape1StartLeftLargeFont : kShape1StartLeft; }
-
 // One character cell of the lesson font.
 int shape1Step(int pismo) { return 120 + (pismo - 1) * 15; }
 

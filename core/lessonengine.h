@@ -23,6 +23,9 @@ namespace tymba {
 // The cursor mark Shape1 at the start of a line, in twips.
 inline constexpr int kShape1StartLeft = 1080;
 inline constexpr int kShape1StartLeftLargeFont = 1065;  // Pismo 3
+constexpr int shape1StartLeft(int pismo) {
+  return pismo == 3 ? kShape1StartLeftLargeFont : kShape1StartLeft;
+}
 
 // What the lesson panel shows: captions of lblRadek(0)..(10) and the left
 // edge of the cursor mark Shape1 (twips).

@@ -16,6 +16,7 @@
 
 #include "core/alignment.h"
 #include "core/exerciseengine.h"
+#include "core/mainlayout.h"
 #include "core/targettext.h"
 #include "core/twips.h"
 #include "storage/optionsstartup.h"
@@ -35,17 +36,10 @@ namespace {
 
 // The lesson lines and the target labels start this far from the left edge.
 constexpr int kTextLeftTwips = 1080;
-// The target labels leave this much of the viewport's width free.
-constexpr int kTargetLabelSpareTwips = 2490;
-// The lesson lines leave this much of the lesson panel's width free.
-constexpr int kLessonLineSpareTwips = 2160;
 // The time bar's frame.
 constexpr int kTimeBarWidthTwips = 2400;
 // A limit indicator's frame; at rest its bar stands at the half, the limit.
 constexpr int kLimitFrameWidthTwips = 1950;
-// Smallest window: 9400 x 6500 twips.
-constexpr int kMinimumWidthTwips = 9400;
-constexpr int kMinimumHeightTwips = 6500;
 
 template <typename T>
 T* named(T* widget, const QString& name) {
@@ -86,8 +80,13 @@ frmZaklad::frmZaklad(AppContext& context, QWidget* parent)
   textLayout->setContentsMargins(0, 0, 0, 0);
   picZadani = named(new QWidget(textArea), QStringLiteral("picZadani"));
   picVZadani = named(new QWidget(textArea), QStringLiteral("picVZadani"));
-  textLayout->addWidget(picZadani, 0, 0);
+  // The lesson's limits and error list stand in a panel to the right of its
+  // lines, shown with them.
+  picVpravo = named(new QWidget(textArea), QStringLiteral("picVpravo"));
+  textLayout->addWidget(picZadani, 0, 0, 1, 2);
   textLayout->addWidget(picVZadani, 0, 0);
+  textLayout->addWidget(picVpravo, 0, 1);
+  textLayout->setColumnStretch(0, 1);
   buildExercisePanel();
   buildLessonPanel();
   layout->addWidget(textArea, 3);
@@ -100,11 +99,11 @@ frmZaklad::frmZaklad(AppContext& context, QWidget* parent)
   buildTimersAndActions();
   buildMenus();
 
-  setMinimumSize(twipsToPixels(kMinimumWidthTwips), twipsToPixels(kMinimumHeightTwips));
-  resize(960, 700);
+  setMinimumSize(twipsToPixels(kMinimumWindowWidth), twipsToPixels(kMinimumWindowHeight));
+  fitToScreen();
 
   // Nothing is prepared at start: the window waits idle.
-  picVZadani->hide();
+  showLessonPanel(false);
   txtVysledek->hide();
   txtVVysledek->hide();
   Form_Load();
@@ -178,8 +177,8 @@ frmZaklad::~frmZaklad() {
 }
 
 void frmZaklad::buildInfoPanel(QWidget* panel) {
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
+  infoPanel_ = panel;
+  panel->installEventFilter(this);
   Label4 = namedLabel(QStringLiteral("Label4"), QStringLiteral("Identita uživatele"), panel);
   for (int i = 0; i < 2; ++i)
     lblIdentita[i] = namedLabel(arrayName("lblIdentita", i), QStringLiteral("Hlavní"), panel);
@@ -206,29 +205,9 @@ void frmZaklad::buildInfoPanel(QWidget* panel) {
   clockFont.setBold(true);
   for (QLabel* label : {lblMinuta[0], lblDvojtecka, lblSekunda[0]}) label->setFont(clockFont);
 
-  grid->addWidget(Label4, 0, 0);
-  grid->addWidget(lblIdentita[0], 1, 0);
-  grid->addWidget(Label5, 0, 1);
-  grid->addWidget(lblNazev, 0, 2);
-  grid->addWidget(Label10, 1, 1);
-  grid->addWidget(lblDoba, 1, 2);
-  grid->addWidget(label9, 0, 3);
-  grid->addWidget(lblZtrata, 0, 4);
-  grid->addWidget(Label6, 1, 3);
-  grid->addWidget(lblZahajeni, 1, 4);
-  auto* clock = new QHBoxLayout();
-  clock->addWidget(lblMinuta[0]);
-  clock->addWidget(lblDvojtecka);
-  clock->addWidget(lblSekunda[0]);
-  auto* clockAndBar = new QVBoxLayout();
-  clockAndBar->addLayout(clock);
-  clockAndBar->addWidget(buildTimeBar(panel));
-  grid->addLayout(clockAndBar, 0, 5, 2, 1);
-  frmLimity = buildLimitFrame(panel);
-  grid->addWidget(frmLimity, 0, 6, 2, 1);
-  frmLimity->hide();
-  grid->setColumnStretch(2, 1);
-  grid->setColumnStretch(4, 1);
+  buildTimeBar(panel);
+  for (QLabel* caption : {label9, Label6}) caption->setAlignment(Qt::AlignRight);
+  panel->setFixedHeight(infoPanelHeight());
 }
 
 // The time bar: the elapsed part grows inside a fixed frame.
@@ -313,8 +292,14 @@ void frmZaklad::buildLessonPanel() {
   Shape1 = named(new QFrame(picVZadani), QStringLiteral("Shape1"));
   Shape1->setAutoFillBackground(true);
   Shape1->setBackgroundRole(QPalette::Highlight);
-  lstSeznamChyb = named(new QListWidget(picVZadani), QStringLiteral("lstSeznamChyb"));
+  auto* right = new QVBoxLayout(picVpravo);
+  right->setContentsMargins(6, 0, 0, 0);
+  frmLimity = buildLimitFrame(picVpravo);
+  frmLimity->hide();
+  lstSeznamChyb = named(new QListWidget(picVpravo), QStringLiteral("lstSeznamChyb"));
   lstSeznamChyb->setFocusPolicy(Qt::ClickFocus);
+  right->addWidget(frmLimity);
+  right->addWidget(lstSeznamChyb, 1);
 }
 
 void frmZaklad::buildInputPanel(QWidget* panel) {
@@ -377,32 +362,12 @@ int frmZaklad::lineHeightPixels() const {
   return twipsToPixels(lineHeightTwips(context_.stav.nastaveni.Pismo));
 }
 
-void frmZaklad::applyFontSize() {
-  const int pismo = context_.stav.nastaveni.Pismo;
-  const QFont typing = typingFont(pismo);
-  placeBands();
-  txtVysledek->setFont(typing);
-  for (TargetTextLabel* label : lblZadani) {
-    label->setFont(typing);
-    label->setLineHeight(lineHeightPixels());
-  }
-  lblVelikostPisma->setFont(typing);
-  // One character cell: the font's advance, one target line high.
-  const int cellWidth = QFontMetrics(typing).horizontalAdvance(QLatin1Char('W'));
-  lblVelikostPisma->setFixedSize(cellWidth, lineHeightPixels());
-
-  const QFont lesson = lessonFont(pismo);
-  for (QLabel* label : lblRadek) label->setFont(lesson);
-  txtVVysledek->setFont(typing);
-  txtVVysledek->setFixedHeight(QFontMetrics(typing).height() + 12);
-}
-
 // Puts the three copies one below the other, the first a line from the top,
 // each one line shorter than its text (the line its final break opens).
 void frmZaklad::placeTargetLabels() {
-  const int width = std::max(1, picZadani->width() - twipsToPixels(kTargetLabelSpareTwips));
+  const int width = twipsToPixels(targetLabelWidth(pixelsToTwips(picZadani->width())));
   const int left = twipsToPixels(kTextLeftTwips);
-  int top = lineHeightPixels();
+  int top = twipsToPixels(fontSizeLayout(context_.stav.nastaveni.Pismo).targetTop);
   for (TargetTextLabel* label : lblZadani) {
     label->setGeometry(left, top, width, label->height());
     const int height = std::max(0, label->autoHeight() - lineHeightPixels());
@@ -423,36 +388,21 @@ bool frmZaklad::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize) {
     if (watched == picZadani) layoutExercisePanel();
     if (watched == picVZadani) layoutLessonPanel();
+    if (watched == infoPanel_) placeInfoPanel();
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
 void frmZaklad::layoutLessonPanel() {
-  constexpr int kListWidth = 140;
-  const int panelWidth = picVZadani->width();
   const int left = twipsToPixels(kTextLeftTwips);
-  const int listLeft = std::max(left, panelWidth - kListWidth - 8);
-  const int lineWidth =
-      std::max(1, std::min(panelWidth - twipsToPixels(kLessonLineSpareTwips), listLeft - left - 8));
+  const int lineWidth = twipsToPixels(lessonLineWidth(pixelsToTwips(picVZadani->width())));
   const int lineHeight = lineHeightPixels();
   for (int i = 0; i < 11; ++i)
     lblRadek[i]->setGeometry(left, lineHeight * (i + 1), lineWidth, lineHeight);
-  lstSeznamChyb->setGeometry(listLeft, lineHeight, kListWidth,
-                             std::max(40, picVZadani->height() - 2 * lineHeight));
   renderLessonDisplay();
 }
 
 // A new width wraps the target text anew; the copies keep their place.
-// Band k of the first lines lies behind line 2k - 1 of the view, band k of
-// the second lines behind line 2k.
-void frmZaklad::placeBands() {
-  const int lineHeight = lineHeightPixels();
-  for (int k = 0; k < 10; ++k) {
-    lblLinka[k]->setGeometry(0, lineHeight * (2 * k + 1), picZadani->width(), lineHeight);
-    lblLinka1[k]->setGeometry(0, lineHeight * (2 * k + 2), picZadani->width(), lineHeight);
-  }
-}
-
 void frmZaklad::layoutExercisePanel() {
   placeBands();
   const int top = lblZadani[0]->y();

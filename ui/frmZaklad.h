@@ -132,10 +132,7 @@ class frmZaklad : public QMainWindow {
   // The loading of the window: the settings read (written on the first
   // run) and shown.
   void Form_Load();
-  void applyOptions();
 
-  void applyFontSize();
-  void placeBands();
   void layoutExercisePanel();
   void layoutLessonPanel();
   void placeTargetLabels();
@@ -150,6 +147,35 @@ class frmZaklad : public QMainWindow {
   // The clock and menu side of a keystroke, the same in both kinds of run.
   void applyTiming(const KeystrokeTiming& timing);
   int lineHeightPixels() const;
+
+  // --- Font sizes and the window's size (frmZakladFonts.cpp, frmZakladLayout.cpp) ---
+ public:
+  // Switch to the small, medium or large text and keep the choice in the
+  // settings; choosing the size in use changes nothing.
+  void MalePismo();
+  void StredniPismo();
+  void VelkePismo();
+  // Shows the options that the main window itself displays: the bands behind
+  // the target lines and their colours, the colour and size of the text.
+  void applyOptions();
+
+ private:
+  void switchFontSize(int pismo);
+  // The fonts, bands and cursor mark of the size in use, its menu item checked.
+  void applyFontSize();
+  void placeBands();
+  // The lesson's cursor mark back under the line's first character.
+  void resetLessonCursor();
+  void connectFontItems();
+  void miVelke_Click();
+  void miStredni_Click();
+  void miMale_Click();
+  int infoPanelHeight() const;
+  void placeInfoPanel();
+  void showLessonPanel(bool shown);
+  void fitToScreen();
+  QWidget* infoPanel_ = nullptr;
+  QWidget* picVpravo = nullptr;
 
   // --- The keyboard guide (frmZakladKeyboard.cpp) ---
  public:

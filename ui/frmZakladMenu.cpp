@@ -143,6 +143,7 @@ void frmZaklad::buildMenus() {
   item(fonts, "miVelke", "&Velké");
   item(fonts, "miStredni", "&Střední");
   item(fonts, "miMale", "&Malé");
+  connectFontItems();
   separator(mnuZobrazit, "miStarBar4");
   mnuZobrazit->addAction(miVyhodnoceniTestu);
 

@@ -130,7 +130,7 @@ bool frmZaklad::startExerciseRun(const QString& entry, bool showRules) {
   // Read first: a text that cannot be loaded leaves the run as it was.
   const auto text = readExerciseText(fromQString(entry));
   if (!text) return false;
-  picVZadani->hide();
+  showLessonPanel(false);
   txtVysledek->show();
   stav.VybranyText = fromQString(entry);
   Vymazat();
@@ -173,8 +173,7 @@ void frmZaklad::startLessonRun(const QString& entry, std::vector<std::u16string>
   SharedState& stav = context_.stav;
   stav.RadkyVyuky = std::move(lines);
   if (stav.RadkyVyuky.empty()) stav.RadkyVyuky.emplace_back();
-  picVZadani->show();
-  picVZadani->raise();
+  showLessonPanel(true);
   txtVysledek->hide();
   stav.NazevTestu = fromQString(entry);
   // A lesson takes the limits of the options only when it shows them; hidden
@@ -266,14 +265,13 @@ void frmZaklad::restartRun() {
   }
   Vymazat();
   if (lesson) {
-    picVZadani->show();
-    picVZadani->raise();
+    showLessonPanel(true);
     txtVysledek->hide();
     setStartCaptions();
     txtVVysledek->show();
     txtVVysledek->setFocus();
   } else {
-    picVZadani->hide();
+    showLessonPanel(false);
     txtVysledek->show();
     // The text is loaded again; its copies join those already held.
     ReadFiles(stav.VybranyText);

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "core/exerciseengine.h"
+#include "core/mainlayout.h"
 #include "core/twips.h"
 #include "ui/application.h"
 #include "ui/frmZaklad.h"
@@ -96,8 +97,7 @@ void frmZaklad::renderLessonDisplay() {
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
     lblRadek[i]->setText(line);
   }
-  const int pismo = context_.stav.nastaveni.Pismo;
-  const int widthTwips = 135 + 15 * (pismo - 1);
+  const int widthTwips = fontSizeLayout(context_.stav.nastaveni.Pismo).shape1Width;
   const QRect marks = lblRadek[1]->geometry();
   Shape1->setGeometry(twipsToPixels(lessonDisplay_.shape1Left), marks.bottom() - 1,
                       twipsToPixels(widthTwips), 2);

@@ -6,10 +6,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QInputMethodEvent>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <tuple>
 
@@ -172,6 +174,65 @@ class TestFrmZaklad : public MainWindowTest {
     for (int n = 1; n <= 3; ++n) QCOMPARE(copy(n)->isVisible(), n <= shown.toInt());
     QCOMPARE(copy(2)->y(), copy(1)->y() + copy(1)->height());
     QCOMPARE(copy(3)->y(), copy(2)->y() + copy(2)->height());
+  }
+
+  // The bands, the target labels and the cursor mark.
+  QList<QRect> sizedGeometry() {
+    QList<QRect> all{child<QWidget>(QStringLiteral("Shape1"))->geometry()};
+    for (const QFrame* band : window->findChildren<QFrame*>(QRegularExpression("^lblLinka")))
+      all << band->geometry();
+    for (int n = 1; n <= 3; ++n) all << copy(n)->geometry();
+    return all;
+  }
+  QRect band(const char* name) { return child<QWidget>(QString::fromLatin1(name))->geometry(); }
+  void keepPicture(const QString& name) {
+#ifdef TYMBA_PICTURES_DIR
+    QVERIFY(QDir().mkpath(TYMBA_PICTURES_DIR));
+    QVERIFY(window->grab().save(QStringLiteral(TYMBA_PICTURES_DIR "/") + name));
+#else
+    Q_UNUSED(name);
+#endif
+  }
+
+  void fontSizesMoveTheBandsAndStackTheCopies() {
+    std::u16string text;
+    for (int i = 0; i < 11; ++i) text += u"Krátký řádek.\r\n";
+    startExercise(QStringLiteral("Řádky"), text);
+    const QList<QRect> small = sizedGeometry();
+    const QRect band10 = band("lblLinka(10)"), second = band("lblLinka1(4)");
+    child<QAction>(QStringLiteral("miMale"))->trigger();  // the size in use
+    QCOMPARE(sizedGeometry(), small);
+    for (const int pismo : {3, 2, 3, 1}) {
+      child<QAction>(QString::fromLatin1(pismo == 3   ? "miVelke"
+                                         : pismo == 2 ? "miStredni"
+                                                      : "miMale"))
+          ->trigger();
+      QCOMPARE(fx->settings.read("Moznosti", "Pismo", ""), std::to_string(pismo));
+      const int line = 16 + pismo - 1;  // 240 + 15 x (Pismo - 1) twips
+      QCOMPARE(std::tuple(copy(1)->y(), copy(1)->height()), std::tuple(line, 11 * line));
+      QCOMPARE(copy(3)->y(), copy(2)->y() + copy(2)->height());
+      QCOMPARE(copy(2)->y(), line + 11 * line);
+      keepPicture(QStringLiteral("main-window-size-%1.png").arg(pismo));
+      if (pismo != 3) continue;
+      QCOMPARE(band("lblLinka(10)").y() - band10.y(), 36);           // 540 twips
+      QCOMPARE(band("lblLinka1(4)").height() - second.height(), 2);  // 30 twips
+    }
+    QCOMPARE(sizedGeometry(), small);
+  }
+
+  void theWindowKeepsItsMinimumAndWidensTheTargetLines() {
+    window->resize(100, 100);
+    QCOMPARE(window->size(), QSize(627, 433));  // 9400 x 6500 twips
+    std::u16string text;
+    for (int i = 0; i < 11; ++i) text += u"Krátký řádek.\r\n";
+    startExercise(QStringLiteral("Řádky"), text);
+    typeText(box(), QStringLiteral("K"));
+    const int narrow = fx->state.ZnakuNaRadek;
+    window->resize(1920, 1080);
+    typeText(box(), QStringLiteral("r"));
+    QCOMPARE(copy(1)->width(), 1920 - 16 - 166);  // W - 240 - 2490 twips
+    QVERIFY(narrow > 40 && fx->state.ZnakuNaRadek > 3 * narrow);
+    keepPicture(QStringLiteral("main-window-1920x1080.png"));
   }
 
   void exerciseRunEndedByKeyShowsItsValues_data() {
