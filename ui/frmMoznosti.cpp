@@ -39,14 +39,16 @@ frmMoznosti::frmMoznosti(AppContext& context, frmZaklad& zaklad)
   setWindowTitle(QStringLiteral("Možnosti"));
   setAttribute(Qt::WA_DeleteOnClose);
 
-  Label2 = namedLabel("Label2",
-                      QStringLiteral("Nyní si můžete nastavit konfigurace pozadí za textem, zvukové "
-                                     "nastavené jako např. převinutí zvukového textu o určitou "
-                                     "pozici dozadu, výchozí nastavení parametrů, zobrazení,..."),
-                      this);
+  Label2 =
+      namedLabel("Label2",
+                 QStringLiteral("Nyní si můžete nastavit konfigurace pozadí za textem, zvukové "
+                                "nastavené jako např. převinutí zvukového textu o určitou "
+                                "pozici dozadu, výchozí nastavení parametrů, zobrazení,..."),
+                 this);
   Label2->setWordWrap(true);
   TabStrip1 = new QTabBar(this);
   TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+  TabStrip1->setExpanding(false);
   for (const char* tab : {"Pozadí", "Prostředí", "Zvuk"}) TabStrip1->addTab(QString::fromUtf8(tab));
   auto* page = new QFrame(this);
   page->setFrameShape(QFrame::StyledPanel);
@@ -186,8 +188,8 @@ void frmMoznosti::refuse(OptionsCheck check) {
   constexpr auto kExclamation = MessageIcon::Exclamation;
   static constexpr Refusal kRefusals[] = {
       {OptionsCheck::ChybaNoNumber,
-       "Pole 'Ztráta úhozů' můžete znázornit pouze numerickou hodnotou", "Přerušení",
-       kExclamation, &frmMoznosti::txtChyba},
+       "Pole 'Ztráta úhozů' můžete znázornit pouze numerickou hodnotou", "Přerušení", kExclamation,
+       &frmMoznosti::txtChyba},
       {OptionsCheck::ChybaOutOfRange, "Pole 'Ztráta úhozů' neobsahuje číselný údaj od 1 do 500",
        "Přerušené", kExclamation, &frmMoznosti::txtChyba},
       {OptionsCheck::LimitChybaNoNumber,

@@ -30,6 +30,8 @@ namespace {
 // A swatch or a stripe is this high, and a swatch this wide.
 constexpr int kSwatchWidth = 48;
 constexpr int kStripeLines = 4;
+// The preview's text is wrapped at about this many characters.
+constexpr int kPreviewChars = 48;
 
 template <typename T>
 T* named(T* widget, const QString& name) {
@@ -101,9 +103,9 @@ QWidget* frmMoznosti::buildPozadi() {
   const int lineHeight = QFontMetrics(lblPismo->font()).lineSpacing();
   for (int k = 0; k < kStripeLines; ++k) {
     auto& band = k % 2 == 0 ? lblLinka[k / 2] : lblLinka1[k / 2];
-    band = named(new QFrame(preview), QStringLiteral("%1(%2)")
-                                          .arg(k % 2 == 0 ? "lblLinka" : "lblLinka1")
-                                          .arg(k / 2 + 1));
+    band =
+        named(new QFrame(preview),
+              QStringLiteral("%1(%2)").arg(k % 2 == 0 ? "lblLinka" : "lblLinka1").arg(k / 2 + 1));
     band->setAutoFillBackground(true);
     band->setFixedHeight(lineHeight);
     stripes->addWidget(band, k, 0);
@@ -113,10 +115,14 @@ QWidget* frmMoznosti::buildPozadi() {
   lblPismo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   stripes->addWidget(lblPismo, 0, 0, kStripeLines, 1);
   lblPismo->raise();
+  // Narrow enough for the text to take a first and a second line.
+  const int margins = stripes->contentsMargins().left() + stripes->contentsMargins().right();
+  preview->setFixedWidth(
+      QFontMetrics(lblPismo->font()).horizontalAdvance(QString(kPreviewChars, 'W')) + margins);
 
   auto* grid = new QGridLayout(panel);
   grid->addWidget(Label8, 0, 0);
-  grid->addWidget(cmbTypPozadi, 0, 1, 1, 2);
+  grid->addWidget(cmbTypPozadi, 0, 1, 1, 2, Qt::AlignLeft);
   int row = 1;
   for (auto [caption, colour, choose, standard] :
        {std::tuple(Label6, lblBarva, cmdBarva, cmdStandard1),
@@ -127,8 +133,9 @@ QWidget* frmMoznosti::buildPozadi() {
     grid->addWidget(choose, row, 2);
     grid->addWidget(standard, row++, 3);
   }
-  grid->addWidget(preview, row, 0, 1, 4);
+  grid->addWidget(preview, row, 0, 1, 5, Qt::AlignLeft);
   grid->setRowStretch(row + 1, 1);
+  grid->setColumnStretch(4, 1);
 
   connect(cmbTypPozadi, &QComboBox::currentIndexChanged, this, &frmMoznosti::cmbTypPozadi_Click);
   connect(cmdBarva, &QPushButton::clicked, this, &frmMoznosti::cmdBarva_Click);
@@ -142,8 +149,8 @@ QWidget* frmMoznosti::buildPozadi() {
 
 QWidget* frmMoznosti::buildProstredi() {
   auto* panel = named(new QWidget(this), QStringLiteral("picProstredi"));
-  auto* display = named(new QGroupBox(QStringLiteral("Zobrazení"), panel),
-                        QStringLiteral("fraZobrazeni"));
+  auto* display =
+      named(new QGroupBox(QStringLiteral("Zobrazení"), panel), QStringLiteral("fraZobrazeni"));
   chkSeznamChyb = namedCheck("chkSeznamChyb",
                              "Zobrazit seznam chyb? (při zobrazení menší jak 1024x768 nebude toto "
                              "okno zcela zobrazeno)",
@@ -167,9 +174,10 @@ QWidget* frmMoznosti::buildProstredi() {
   auto* editing = named(new QGroupBox(QStringLiteral("Možnosti úprav"), panel),
                         QStringLiteral("fraMoznostiUprav"));
   Label7 = namedLabel("Label7", QStringLiteral("Zastav při nečinnosti:"), editing);
-  cmbNecinnost = namedList(
-      "cmbNecinnost", {"3 sekund", "6 sekund", "9 sekund", "12 sekund", "15 sekund"}, editing);
-  Label3 = namedLabel("Label3", QStringLiteral("Výchozí nastavení ztráty úhozů za chybu:"), editing);
+  cmbNecinnost = namedList("cmbNecinnost",
+                           {"3 sekund", "6 sekund", "9 sekund", "12 sekund", "15 sekund"}, editing);
+  Label3 =
+      namedLabel("Label3", QStringLiteral("Výchozí nastavení ztráty úhozů za chybu:"), editing);
   txtChyba = numberBox("txtChyba", QString(), 0, editing);
   Label1 = namedLabel("Label1", QStringLiteral("Výchozí nastavení limitu rychlosti:"), editing);
   txtLimitRychlost = numberBox("txtLimitRychlost", QString(), 0, editing);
@@ -199,8 +207,8 @@ QWidget* frmMoznosti::buildZvuk() {
   cmbZvukKlik = namedList("cmbZvukKlik", {"Stroj", "Pípnutí", "Klávesnice", "Bez zvuku"}, panel);
   cmdTest = namedButton("cmdTest", QStringLiteral("Test"), panel);
   Label4 = namedLabel("Label4", QStringLiteral("Posun pozice diktafonu zpět o :"), panel);
-  cmbPosunDikt = namedList(
-      "cmbPosunDikt", {"1 sekunda", "2 sekundy", "3 sekundy", "4 sekundy", "5 sekund"}, panel);
+  cmbPosunDikt = namedList("cmbPosunDikt",
+                           {"1 sekunda", "2 sekundy", "3 sekundy", "4 sekundy", "5 sekund"}, panel);
   chkChyba = namedCheck("chkChyba", "Typ zvuku po dvou chybách:", panel);
   txtZvukChyba = named(new QLineEdit(panel), QStringLiteral("txtZvukChyba"));
   Command1 = namedButton("Command1", QStringLiteral("Procházet"), panel);
@@ -216,16 +224,17 @@ QWidget* frmMoznosti::buildZvuk() {
   grid->addWidget(cmdTest, 0, 2);
   grid->addWidget(Label4, 1, 0);
   grid->addWidget(cmbPosunDikt, 1, 1);
-  grid->addWidget(chkChyba, 2, 0, 1, 4);
-  grid->addWidget(txtZvukChyba, 3, 0, 1, 2);
-  grid->addWidget(Command1, 3, 2);
-  grid->addWidget(cmdTestChyba, 3, 3);
-  grid->addWidget(chkKonec, 4, 0, 1, 4);
-  grid->addWidget(txtZvukKonec, 5, 0, 1, 2);
-  grid->addWidget(Command2, 5, 2);
-  grid->addWidget(cmdTestKonec, 5, 3);
-  grid->setRowStretch(6, 1);
-  grid->setColumnStretch(1, 1);
+  int row = 2;
+  for (auto [on, path, browse, play] :
+       {std::tuple(chkChyba, txtZvukChyba, Command1, cmdTestChyba),
+        std::tuple(chkKonec, txtZvukKonec, Command2, cmdTestKonec)}) {
+    grid->addWidget(on, row++, 0, 1, 4);
+    grid->addWidget(path, row, 0, 1, 4);
+    grid->addWidget(browse, row, 4);
+    grid->addWidget(play, row++, 5);
+  }
+  grid->setRowStretch(row, 1);
+  grid->setColumnStretch(3, 1);
 
   connect(cmbZvukKlik, &QComboBox::currentIndexChanged, this, &frmMoznosti::cmbZvukKlik_Click);
   connect(cmdTest, &QPushButton::clicked, this, &frmMoznosti::cmdTest_Click);
@@ -302,8 +311,7 @@ void frmMoznosti::cmdTest_Click() {
   context_.dialogs.run(*test);
 }
 
-void frmMoznosti::enableSoundRow(bool on, QLineEdit* box, QPushButton* browse,
-                                 QPushButton* play) {
+void frmMoznosti::enableSoundRow(bool on, QLineEdit* box, QPushButton* browse, QPushButton* play) {
   box->setEnabled(on);
   browse->setEnabled(on);
   play->setEnabled(on && context_.stav.ZvukPripraven);

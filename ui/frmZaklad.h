@@ -215,14 +215,9 @@ class frmZaklad : public QMainWindow {
   // limits, the error list, the loss of a prepared test, and then the font
   // size of the window's list (1 small to 3 large).
   void showSavedOptions(int pismo);
-  // Until the font menu lands: switch to the size, storing "Pismo".
-  void MalePismo();
-  void StredniPismo();
-  void VelkePismo();
 
  private:
   void miMoznosti_Click();
-  void switchFontSize(int pismo);
 
   // One handler per control event.
   void txtVysledek_Change();

@@ -38,20 +38,4 @@ void frmZaklad::showSavedOptions(int pismo) {
   if (pismo == 3) VelkePismo();
 }
 
-void frmZaklad::switchFontSize(int pismo) {
-  Nastaveni& options = context_.stav.nastaveni;
-  if (options.Pismo == pismo) return;
-  try {
-    context_.settings.write(kOptionsSection, "Pismo", std::to_string(pismo));
-  } catch (const SettingsError&) {
-  }
-  options.Pismo = pismo;
-  applyFontSize();
-  placeTargetLabels();
-}
-
-void frmZaklad::MalePismo() { switchFontSize(1); }
-void frmZaklad::StredniPismo() { switchFontSize(2); }
-void frmZaklad::VelkePismo() { switchFontSize(3); }
-
 }  // namespace tymba
