@@ -154,8 +154,9 @@ class TestOptions : public MainWindowTest {
                         child<QWidget>(QStringLiteral("lstSeznamChyb"))->isVisible(),
                         child<QWidget>(QStringLiteral("frmLimity"))->isVisible()),
              std::tuple(false, false, true));
-    QCOMPARE(std::tuple(fx->state.nastaveni.Pismo, option("Pismo"), text("lblZtrata")),
-             std::tuple(3, QStringLiteral("3"), QStringLiteral("30")));
+    QCOMPARE(std::tuple(child<QAction>(QStringLiteral("miVelke"))->isChecked(), option("Pismo"),
+                        text("lblZtrata")),
+             std::tuple(true, QStringLiteral("3"), QStringLiteral("30")));
   }
 
   void everyWayOutButOkChangesNothing_data() {
