@@ -40,6 +40,8 @@ constexpr int kTextLeftTwips = 1080;
 constexpr int kTimeBarWidthTwips = 2400;
 // A limit indicator's frame; at rest its bar stands at the half, the limit.
 constexpr int kLimitFrameWidthTwips = 1950;
+// The panel of the lesson's limits and error list, to the right of its lines.
+constexpr int kRightPanelWidthTwips = 3000;
 
 template <typename T>
 T* named(T* widget, const QString& name) {
@@ -204,6 +206,7 @@ void frmZaklad::buildInfoPanel(QWidget* panel) {
   clockFont.setPointSize(clockFont.pointSize() + 8);
   clockFont.setBold(true);
   for (QLabel* label : {lblMinuta[0], lblDvojtecka, lblSekunda[0]}) label->setFont(clockFont);
+  lblMinuta[0]->setAlignment(Qt::AlignHCenter);  // as far from the colon as the seconds
 
   buildTimeBar(panel);
   for (QLabel* caption : {label9, Label6}) caption->setAlignment(Qt::AlignRight);
@@ -239,10 +242,13 @@ QWidget* frmZaklad::buildLimitFrame(QWidget* parent) {
     bar->setBackgroundRole(QPalette::Highlight);
     value = namedLabel(QString::fromLatin1(valueName), QStringLiteral("0"), frame);
     percent = namedLabel(QString::fromLatin1(percentName), QStringLiteral("0 %"), frame);
-    grid->addWidget(new QLabel(caption, frame), row, 0);
-    grid->addWidget(barFrame, row, 1);
-    grid->addWidget(value, row, 2);
-    grid->addWidget(percent, row, 3);
+    // The caption and the values above the bar: the frame stays narrow
+    // enough for the panel beside the lesson lines.
+    percent->setAlignment(Qt::AlignRight);
+    grid->addWidget(new QLabel(caption, frame), 2 * row, 0);
+    grid->addWidget(value, 2 * row, 1);
+    grid->addWidget(percent, 2 * row, 2);
+    grid->addWidget(barFrame, 2 * row + 1, 0, 1, 3);
   };
   indicator(0, QStringLiteral("Rychlost"), "picLimitRychlosti", "lblZRychlost", "lblRychlost",
             "lblProcentoRychlosti", picLimitRychlosti, lblZRychlost, lblRychlost,
@@ -294,6 +300,8 @@ void frmZaklad::buildLessonPanel() {
   Shape1->setBackgroundRole(QPalette::Highlight);
   auto* right = new QVBoxLayout(picVpravo);
   right->setContentsMargins(6, 0, 0, 0);
+  picVpravo->setFixedWidth(twipsToPixels(kRightPanelWidthTwips));
+  picVpravo->setAutoFillBackground(true);  // the bands behind it stay hidden
   frmLimity = buildLimitFrame(picVpravo);
   frmLimity->hide();
   lstSeznamChyb = named(new QListWidget(picVpravo), QStringLiteral("lstSeznamChyb"));

@@ -38,6 +38,9 @@ void frmZaklad::tmrCas_Timer() {
                   toQString(*tick.secondText));
   if (tick.barWidth) setBar(lblZacatek, *tick.barWidth);
   if (tick.timeUp) {
+    // The limit indicators stop with the run, or they would go on falling
+    // under the result window and keep their last reading into the next run.
+    tmrLimit->stop();
     tmrCas->stop();
     txtVysledek->setEnabled(false);
     tmrVypnuti->stop();

@@ -76,6 +76,8 @@ void frmZaklad::applyFontSize() {
   for (QLabel* label : lblRadek) label->setFont(lesson);
   txtVVysledek->setFont(typing);
   txtVVysledek->setFixedHeight(QFontMetrics(typing).height() + 12);
+  // Room for the eleven lesson lines below a free line, whatever the window.
+  picVZadani->setMinimumHeight(12 * lineHeightPixels() + 4);
   layoutLessonPanel();
 }
 

@@ -27,6 +27,9 @@ QWidget* frmZaklad::buildKeyboardGuide(QWidget* parent) {
   picKlavesnice = new QWidget(parent);
   picKlavesnice->setObjectName(QStringLiteral("picKlavesnice"));
   imgKlavesnice = new KeyboardPicture(picKlavesnice);
+  // The picture is drawn to fit whatever it gets, so it takes what the text
+  // and the lesson lines leave instead of the height its width would ask for.
+  imgKlavesnice->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
   lblPopis = new QLabel(picKlavesnice);
   lblPopis->setObjectName(QStringLiteral("lblPopis"));
   lblPopis->setAlignment(Qt::AlignHCenter);

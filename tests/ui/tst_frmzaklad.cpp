@@ -218,6 +218,10 @@ class TestFrmZaklad : public MainWindowTest {
       QCOMPARE(band("lblLinka1(4)").height() - second.height(), 2);  // 30 twips
     }
     QCOMPARE(sizedGeometry(), small);
+    child<QAction>(QStringLiteral("miVelke"))->trigger();  // kept for the next start
+    window = std::make_unique<frmZaklad>(fx->context);
+    QVERIFY(child<QAction>(QStringLiteral("miVelke"))->isChecked());
+    QCOMPARE(child<QLabel>(QStringLiteral("lblVelikostPisma"))->font().pointSize(), 12);
   }
 
   void theWindowKeepsItsMinimumAndWidensTheTargetLines() {
@@ -336,6 +340,15 @@ class TestFrmZaklad : public MainWindowTest {
     runClock(0.1);  // the first reading at a full minute ends the run
     QCOMPARE(resultValue("lblDobaTestu"), QStringLiteral("1 : 00"));
     QCOMPARE(child<QFrame>(QStringLiteral("lblZacatek"))->width(), 1);  // the bar is at rest
+  }
+
+  void aPracticeRunStopsItsLimitsWhenTheTimeIsUp() {
+    fx->state.DobaTestu = 1;
+    window->startLessonRun(QStringLiteral("Text"), {u"", u"asdf "}, LessonKind::Practice);
+    typeText(lessonBox(), QStringLiteral("as"));
+    runClock(60.0);
+    QVERIFY(result());
+    QCOMPARE(running(), QStringList{"tmrCasik"});  // the indicators rest, as the result resets them
   }
 
   void lessonShowsItsLinesMarksAndErrors() {
@@ -486,6 +499,7 @@ class TestFrmZaklad : public MainWindowTest {
         texts({"lblRychlost", "lblProcentoRychlosti", "lblChyby", "lblProcentoChyb"}).join(' ') +
             QStringLiteral(" | %1 %2").arg(bar("lblZRychlost")).arg(bar("lblCChyby")),
         shown);
+    if (lesson) keepPicture(QStringLiteral("main-window-lesson.png"));
   }
 };
 
