@@ -13,10 +13,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <fstream>
 #include <tuple>
 
 #include "tests/ui/support/mainwindowtest.h"
 #include "ui/frmKlavesnice.h"
+#include "ui/frmTestKlik.h"
 #include "ui/frmVUzivNastaveni.h"
 #include "ui/frmVyuka.h"
 #include "ui/keyboardpicture.h"
@@ -339,7 +341,8 @@ class TestFrmZaklad : public MainWindowTest {
     QVERIFY(!result());
     runClock(0.1);  // the first reading at a full minute ends the run
     QCOMPARE(resultValue("lblDobaTestu"), QStringLiteral("1 : 00"));
-    QCOMPARE(child<QFrame>(QStringLiteral("lblZacatek"))->width(), 1);  // the bar is at rest
+    QCOMPARE(child<QFrame>(QStringLiteral("lblZacatek"))->width(), 1);     // the bar is at rest
+    QCOMPARE(fx->sounds.plays().filter("End"), QStringList{"start End"});  // warned once
   }
 
   void aPracticeRunStopsItsLimitsWhenTheTimeIsUp() {
@@ -500,6 +503,78 @@ class TestFrmZaklad : public MainWindowTest {
             QStringLiteral(" | %1 %2").arg(bar("lblZRychlost")).arg(bar("lblCChyby")),
         shown);
     if (lesson) keepPicture(QStringLiteral("main-window-lesson.png"));
+  }
+
+  // --- Sound ---
+  void soundFilesAreCheckedAndLoadedAtStartUp_data() {
+    rowsFrom("sounds.txt", {"change", "heard", "said"});
+  }
+  void soundFilesAreCheckedAndLoadedAtStartUp() {
+    QFETCH(QString, change);
+    QFETCH(QString, heard);
+    QFETCH(QString, said);
+    closeWindow();
+    fx = std::make_unique<WindowFixture>();
+    for (const QString& step : change.split(QStringLiteral(", "))) {
+      const auto file = fx->folder("shipped") / step.section(' ', 1).toStdString();
+      if (step == "no device") fx->sounds.device = false;
+      if (step == "later") fx->settings.writeAll("Moznosti", {{"Stav", "1"}, {"Klik", "2"}});
+      if (step.startsWith("remove")) std::filesystem::remove(file);
+      if (step.startsWith("damage"))  // a wave header over noise
+        std::ofstream(file, std::ios::binary)
+            << std::string("RIFF\x24\1\0\0WAVEfmt \x9f\xe1\x7a", 19);
+    }
+    openWindow();
+    QCOMPARE(fx->sounds.heard.join(", "), heard);
+    QCOMPARE(fx->messages.said.join('\n').replace(
+                 " neexistuje nebo je poškozen. Zvuk nebude z inicializován. Pokud se tento "
+                 "problém bude stále objevovat, přeinstalujte program popřípadě kontaktujte "
+                 "dodavatele",
+                 "+E"),
+             said == "-" ? QString() : said);
+  }
+
+  void soundsFollowTheirSwitches_data() {
+    QTest::addColumn<QString>("switchB");
+    QTest::addColumn<QString>("plays");
+    // Three wrong keystrokes in a row ask for the error sound.
+    QTest::newRow("a click each change, an error sound") << "1"
+                                                         << "C C C C Error";
+    QTest::newRow("error sound off") << " 0"
+                                     << "C C C C";
+    QTest::newRow("no sound, no click") << "-"
+                                        << "";
+  }
+  void soundsFollowTheirSwitches() {
+    QFETCH(QString, switchB);
+    QFETCH(QString, plays);
+    fx->state.nastaveni.ZvukChybaB = switchB.toStdString();
+    fx->state.ZvukPripraven = switchB != "-";
+    startLesson({u"", u"as df "});
+    typeText(lessonBox(), QStringLiteral("axxx"));
+    QCOMPARE(fx->sounds.plays().join(' ').remove("play ").replace("Click", "C"), plays);
+  }
+
+  void theClickTestPlaysTheChosenClick_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<bool>("device");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("beep") << 1 << true << "load Click prc.wav, play Click, play Click";
+    QTest::newRow("no sound is silent") << 3 << true << "load Click nic.wav";
+    QTest::newRow("no device") << 0 << false << "";
+  }
+  void theClickTestPlaysTheChosenClick() {
+    QFETCH(int, entry);
+    QFETCH(bool, device);
+    QFETCH(QString, heard);
+    // A missing sound file at the start leaves the test working on an open device.
+    fx->state.ZvukPripraven = false;
+    fx->state.ZvukInicializovan = device;
+    fx->sounds.heard.clear();
+    auto* test = new frmTestKlik(fx->context, entry, window.get());
+    typeText(child<TypingBox>(QStringLiteral("txtTest"), test), QStringLiteral("ab"));
+    QCOMPARE(fx->sounds.heard.join(", "), heard);
+    test->close();
   }
 };
 

@@ -14,6 +14,7 @@
 
 #include "core/sharedstate.h"
 #include "storage/inisettingsstore.h"
+#include "storage/wavfile.h"
 #include "ui/application.h"
 
 namespace tymba::testing {
@@ -84,13 +85,13 @@ class AnsweringFileDialogs final : public FileDialogs {
 
 // --- Sound ---
 // Records "setUp", "load Click klik1.wav", "play Click", "start End" as they
-// happen; setUp answers `device`, load answers whether the file exists.
+// happen; setUp answers `device`, load whether the file decodes.
 class RecordingSounds final : public SoundCues {
  public:
   bool setUp() override { return note(QStringLiteral("setUp"), device); }
   bool load(SoundBuffer buffer, const std::filesystem::path& file) override {
     return note(QStringLiteral("load %1 %2").arg(name(buffer), file.filename().c_str()),
-                std::filesystem::is_regular_file(file));
+                readWavFile(file, kMinSoundRate, 1).ok());
   }
   void playFromStart(SoundBuffer buffer) override { note(QStringLiteral("play ") + name(buffer)); }
   void start(SoundBuffer buffer) override { note(QStringLiteral("start ") + name(buffer)); }
