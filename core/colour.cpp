@@ -50,4 +50,8 @@ std::optional<std::uint32_t> parseColour(std::string_view text) {
   return parseSignedDecimal(text);
 }
 
+std::string colourText(std::uint32_t colour) {
+  return std::to_string(static_cast<std::int32_t>(colour));
+}
+
 }  // namespace tymba

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tymba {
@@ -16,6 +17,10 @@ namespace tymba {
 // number with an optional sign from -2147483648 to 2147483647 (negatives
 // taken as their 32-bit two's complement). Nothing else, blanks included.
 std::optional<std::uint32_t> parseColour(std::string_view text);
+
+// The signed decimal text of a colour, as the options window stores it:
+// "-2147483633" for 0x8000000F. parseColour reads it back.
+std::string colourText(std::uint32_t colour);
 
 constexpr bool isSystemColour(std::uint32_t colour) { return (colour & 0x80000000u) != 0; }
 
@@ -34,6 +39,12 @@ constexpr Rgb rgbOf(std::uint32_t colour) {
   return {static_cast<std::uint8_t>(colour & 0xFFu),
           static_cast<std::uint8_t>((colour >> 8) & 0xFFu),
           static_cast<std::uint8_t>((colour >> 16) & 0xFFu)};
+}
+
+// The ordinary colour of these parts.
+constexpr std::uint32_t colourNumber(Rgb rgb) {
+  return static_cast<std::uint32_t>(rgb.red) | static_cast<std::uint32_t>(rgb.green) << 8 |
+         static_cast<std::uint32_t>(rgb.blue) << 16;
 }
 
 }  // namespace tymba

@@ -1,5 +1,6 @@
 #include "ui/filedialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 
 namespace tymba {
@@ -11,6 +12,10 @@ QString QtFileDialogs::openFileName(QWidget* parent, const FileQuestion& questio
 QString QtFileDialogs::saveFileName(QWidget* parent, const FileQuestion& question) {
   return QFileDialog::getSaveFileName(parent, question.title, question.folder, question.filter,
                                       nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+QColor QtFileDialogs::chooseColour(QWidget* parent, const QColor& initial) {
+  return QColorDialog::getColor(initial, parent);
 }
 
 }  // namespace tymba

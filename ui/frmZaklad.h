@@ -208,6 +208,17 @@ class frmZaklad : public QMainWindow {
   void miSpravaIdentit_Click();
   void miOdhlasitIdentitu_Click();
 
+  // --- The options window (frmZakladOptions.cpp) ---
+ public:
+  // Shows the options the options window has just saved: the bands and
+  // colours, the keyboard guide of a lesson or practice run on screen, the
+  // limits, the error list, the loss of a prepared test, and then the font
+  // size of the window's list (1 small to 3 large).
+  void showSavedOptions(int pismo);
+
+ private:
+  void miMoznosti_Click();
+
   // One handler per control event.
   void txtVysledek_Change();
   bool txtVysledek_KeyDown(QKeyEvent* event);

@@ -148,7 +148,8 @@ void frmZaklad::buildMenus() {
   mnuZobrazit->addAction(miVyhodnoceniTestu);
 
   mnuNastroji = addMenu(bar, "mnuNastroji", "&Nástroje");
-  item(mnuNastroji, "miMoznosti", "&Možnosti...");
+  QAction* miMoznosti = item(mnuNastroji, "miMoznosti", "&Možnosti...");
+  connect(miMoznosti, &QAction::triggered, this, &frmZaklad::miMoznosti_Click);
 
   mnuNapoveda = addMenu(bar, "mnuNapoveda", "Nápově&da");
   QAction* miAplikace = item(mnuNapoveda, "miAplikace", "O &aplikaci");

@@ -64,6 +64,14 @@ class NonBlockingDialogs final : public DialogRunner {
 // Answers open and save dialogs alike with the queued paths, then cancels.
 class AnsweringFileDialogs final : public FileDialogs {
  public:
+  // Answers with the queued colours, then cancels; notes where each started.
+  QColor chooseColour(QWidget*, const QColor& initial) override {
+    coloursFrom.append(initial);
+    return colours.isEmpty() ? QColor() : colours.dequeue();
+  }
+  QQueue<QColor> colours;
+  QList<QColor> coloursFrom;
+
   QString openFileName(QWidget*, const FileQuestion& question) override {
     asked.append(question);
     return answers.isEmpty() ? QString() : answers.dequeue();
