@@ -22,6 +22,7 @@
 #include "ui/colours.h"
 #include "ui/frmMoznosti.h"
 #include "ui/frmTestKlik.h"
+#include "ui/named.h"
 #include "ui/settingsfields.h"
 
 namespace tymba {
@@ -32,12 +33,6 @@ constexpr int kSwatchWidth = 48;
 constexpr int kStripeLines = 4;
 // The preview's text is wrapped at about this many characters.
 constexpr int kPreviewChars = 48;
-
-template <typename T>
-T* named(T* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 QComboBox* namedList(const char* name, std::initializer_list<const char*> entries,
                      QWidget* parent) {

@@ -24,6 +24,7 @@
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/named.h"
 #include "ui/soundsetup.h"
 #include "ui/soundstartup.h"
 #include "ui/targettextlabel.h"
@@ -42,12 +43,6 @@ constexpr int kTimeBarWidthTwips = 2400;
 constexpr int kLimitFrameWidthTwips = 1950;
 // The panel of the lesson's limits and error list, to the right of its lines.
 constexpr int kRightPanelWidthTwips = 3000;
-
-template <typename T>
-T* named(T* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 QLabel* namedLabel(const QString& name, const QString& caption, QWidget* parent) {
   auto* label = named(new QLabel(caption, parent), name);
