@@ -15,6 +15,7 @@
 #include "storage/textfile.h"
 #include "ui/application.h"
 #include "ui/protocolpanel.h"
+#include "ui/resultvalues.h"
 #include "ui/selectonfocus.h"
 #include "ui/textconvert.h"
 
@@ -111,36 +112,8 @@ QWidget* frmUzivatel::buildDetail() {
   picProtokol = new QWidget(this);
   picProtokol->setObjectName(QStringLiteral("picProtokol"));
   picProtokol->hide();
-  const struct {
-    const char* caption;
-    const char* valueName;
-  } rows[] = {
-      {"Název testu:", "lblNazev"},
-      {"Datum testu:", "lblDatum"},
-      {"Doba testu:", "lblDoba"},
-      {"Hrubé úhozy:", "lblHrubeUhozy"},
-      {"Počet chyb:", "lblPocetChyb"},
-      {"Čisté úhozy:", "lblCisteUhozy"},
-      {"Čisté úhozy za minutu:", "lblCisteUhozyMin"},
-      {"Procento chyb:", "lblProcentoChyb"},
-  };
   auto* grid = new QGridLayout();
-  // Name, date and duration in the first column; the five values in the second.
-  for (int n = 0; n < int(std::size(rows)); ++n) {
-    auto* value = new QLabel(picProtokol);
-    value->setObjectName(QString::fromLatin1(rows[n].valueName));
-    value->setTextFormat(Qt::PlainText);
-    QFont bold = value->font();
-    bold.setBold(true);
-    value->setFont(bold);
-    values_[n] = value;
-    const int row = n < 3 ? n : n - 3;
-    const int column = n < 3 ? 0 : 2;
-    grid->addWidget(new QLabel(QString::fromUtf8(rows[n].caption), picProtokol), row, column);
-    grid->addWidget(value, row, column + 1);
-  }
-  grid->setColumnStretch(1, 1);
-  grid->setColumnStretch(3, 1);
+  values_ = addResultValues(picProtokol, *grid);
   protocol_ = new ProtocolPanel(picProtokol);
   auto* layout = new QVBoxLayout(picProtokol);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "storage/testrecord.h"
+#include "ui/resultvalues.h"
 
 class QKeyEvent;
 class QLabel;
@@ -67,9 +68,7 @@ class frmUzivatel : public QDialog {
   QPushButton* cmdVymazat = nullptr;
   QPushButton* cmdZavrit = nullptr;
   QWidget* picProtokol = nullptr;
-  // lblNazev, lblDatum, lblDoba, lblHrubeUhozy, lblPocetChyb, lblCisteUhozy,
-  // lblCisteUhozyMin, lblProcentoChyb.
-  std::array<QLabel*, 8> values_{};
+  ResultValueLabels values_{};
   ProtocolPanel* protocol_ = nullptr;
   QPushButton* cmdZpet = nullptr;
 };

@@ -16,6 +16,7 @@
 #include "storage/textfile.h"
 #include "ui/application.h"
 #include "ui/centring.h"
+#include "ui/frmVyhodnoceni.h"
 #include "ui/frmZaklad.h"
 #include "ui/localeformat.h"
 #include "ui/textconvert.h"
@@ -71,6 +72,9 @@ frmVysledek::frmVysledek(AppContext& context, frmZaklad& zaklad)
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &frmVysledek::cmdOK_Click);
+  cmdPodrobne = new QPushButton(QStringLiteral("Podrobně..."), this);
+  cmdPodrobne->setObjectName(QStringLiteral("cmdPodrobne"));
+  connect(cmdPodrobne, &QPushButton::clicked, this, &frmVysledek::cmdPodrobne_Click);
   cmdUloz = new QPushButton(QStringLiteral("Uložit"), this);
   cmdUloz->setObjectName(QStringLiteral("cmdUloz"));
   cmdUloz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));  // as "Uložit jako..." in the menu
@@ -79,6 +83,7 @@ frmVysledek::frmVysledek(AppContext& context, frmZaklad& zaklad)
   auto* buttons = new QHBoxLayout();
   buttons->addStretch();
   buttons->addWidget(cmdOK);
+  buttons->addWidget(cmdPodrobne);
   buttons->addWidget(cmdUloz);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
@@ -153,6 +158,13 @@ void frmVysledek::Form_Load() {
 }
 
 void frmVysledek::cmdOK_Click() { accept(); }
+
+// Modal over this window; it may put negative net values right to 0.
+void frmVysledek::cmdPodrobne_Click() {
+  auto* window = new frmVyhodnoceni(context_, this);
+  window->Form_Load();
+  context_.dialogs.run(*window);
+}
 
 // A result that could not be saved stays, to be saved elsewhere.
 void frmVysledek::cmdUloz_Click() {

@@ -45,6 +45,7 @@ class frmVysledek : public QDialog {
   void fitCaption();
 
   void cmdOK_Click();
+  void cmdPodrobne_Click();
   void cmdUloz_Click();
   // The result at the end of the signed-in identity's history.
   void appendHistoryRecord(const std::u16string& typed, const std::u16string& markedCopy);
@@ -63,6 +64,7 @@ class frmVysledek : public QDialog {
   QLabel* lblDobaTestu = nullptr;
   QLabel* lblCisteUhozyMin = nullptr;
   QPushButton* cmdOK = nullptr;
+  QPushButton* cmdPodrobne = nullptr;
   QPushButton* cmdUloz = nullptr;
 };
 
