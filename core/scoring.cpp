@@ -113,30 +113,21 @@ void replaceWrongLineBreaks(std::u16string& typed, std::u16string& marked) {
 
 namespace {
 
-// Inserts a blank after line feeds, walking the positions 1 to the text's
-// original length through the growing text, so a line feed that earlier
-// insertions pushed beyond that length (the last one, at least) gets none.
-template <typename Predicate>
-void insertBlanksAfterLineFeeds(std::u16string& text, Predicate wanted) {
-  const std::size_t originalLength = text.size();
-  for (std::size_t i = 0; i < originalLength; ++i) {
-    if (text[i] == kLineFeed && wanted(text, i)) text.insert(i + 1, 1, kBlank);
-  }
-}
-
-// The typed text gets a blank after each line feed that a blank follows, the
-// marked copy after every line feed. The protocol keeps the first
-// (length of the typed protocol + 1 + blanks inserted into the marked copy)
-// characters of the marked copy, which is always all of it: the copy has
-// only as many characters as the typed text plus those blanks.
+// A lesson's typed text gets a blank after each line feed that a blank
+// follows, walking the positions 1 to its original length through the
+// growing text. The marked copy gets its blanks at the very same places, so
+// that every mark stays under the character it marks: the protocol shows
+// the two texts one over the other.
 void lessonProtocol(SharedState& state, std::u16string_view typed,
                     const std::u16string& markedCopy) {
   std::u16string written(typed);
-  insertBlanksAfterLineFeeds(written, [](const std::u16string& text, std::size_t i) {
-    return i + 1 < text.size() && text[i + 1] == kBlank;
-  });
   std::u16string marked = markedCopy;
-  insertBlanksAfterLineFeeds(marked, [](const std::u16string&, std::size_t) { return true; });
+  const std::size_t originalLength = written.size();
+  for (std::size_t i = 0; i < originalLength; ++i) {
+    if (written[i] != kLineFeed || i + 1 >= written.size() || written[i + 1] != kBlank) continue;
+    written.insert(i + 1, 1, kBlank);
+    if (i + 1 <= marked.size()) marked.insert(i + 1, 1, kBlank);
+  }
   state.ProtokolNapsany = std::move(written);
   state.ProtokolOznaceny = std::move(marked);
 }
