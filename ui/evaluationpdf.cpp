@@ -3,12 +3,15 @@
 #include <QBuffer>
 #include <QChart>
 #include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QScreen>
 #include <algorithm>
 #include <filesystem>
 
@@ -22,8 +25,14 @@
 namespace tymba {
 namespace {
 
-// At 72 dots per inch one unit of the page is one point.
-constexpr int kPointsPerInch = 72;
+// The page's units are the pixels the charts lay out their text in (the
+// screen's logical resolution, by which fonts are measured off any device),
+// so what they measure is what is drawn.
+int layoutDpi() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+}
+
 constexpr double kMarginMillimetres = 15;
 constexpr double kChartHeight = 220;
 constexpr double kGap = 12;
@@ -103,12 +112,12 @@ class PageWriter {
 
   void heading(const QString& text, double points = 13) {
     const QFont font = pageFont(points, true);
-    const double lineHeight = QFontMetricsF(font).lineSpacing();
+    const double lineHeight = metrics(font).lineSpacing();
     reserve(lineHeight * 3);  // never alone at a page's foot
     y_ += y_ == 0 ? 0 : kGap;
     painter_.setFont(font);
     painter_.setPen(Qt::black);
-    painter_.drawText(QPointF(0, y_ + QFontMetricsF(font).ascent()), text);
+    painter_.drawText(QPointF(0, y_ + metrics(font).ascent()), text);
     y_ += lineHeight + kGap / 2;
   }
 
@@ -122,41 +131,45 @@ class PageWriter {
                               wholeNumberText(std::max(0, stav.CisteUhozyMin)),
                               fixed4Text(stav.ProcentoChyb)};
     const QFont font = pageFont(10), bold = pageFont(10, true);
-    const QFontMetricsF metrics(font);
+    const QFontMetricsF measured = metrics(font);
     for (int n = 0; n < 8; ++n) {
       painter_.setFont(font);
-      painter_.drawText(QPointF(0, y_ + metrics.ascent()), QString::fromUtf8(kResultCaptions[n]));
+      painter_.drawText(QPointF(0, y_ + measured.ascent()), QString::fromUtf8(kResultCaptions[n]));
       painter_.setFont(bold);
-      painter_.drawText(QPointF(width_ * 0.35, y_ + metrics.ascent()), shown[n]);
-      y_ += metrics.lineSpacing();
+      painter_.drawText(QPointF(width_ * 0.35, y_ + measured.ascent()), shown[n]);
+      y_ += measured.lineSpacing();
     }
   }
 
-  // The typed text; every error position red and underlined.
+  // The typed text; every error position red and underlined. The runs of
+  // a line stand where the page's own font metrics put them, so the line
+  // reads (and copies) as it was typed.
   void protocol(std::u16string_view typed, std::u16string_view marked) {
     const QFont font = protocolFont();
-    const QFontMetricsF metrics(font);
-    const double advance = metrics.horizontalAdvance(QLatin1Char('M'));
-    const double lineHeight = metrics.lineSpacing();
+    const QFontMetricsF measured = metrics(font);
+    const double advance = measured.horizontalAdvance(QLatin1Char('M'));
+    const double lineHeight = measured.lineSpacing();
     painter_.setFont(font);
     const auto isError = [&](std::size_t i) { return i < marked.size() && marked[i] == u'_'; };
     for (const Piece& piece :
          wrapProtocol(typed, marked, std::max<std::size_t>(1, std::size_t(width_ / advance)))) {
       reserve(lineHeight);
-      const double baseline = y_ + metrics.ascent();
+      const double baseline = y_ + measured.ascent();
+      const auto x = [&](std::size_t i) {
+        return measured.horizontalAdvance(toQString(typed.substr(piece.start, i - piece.start)));
+      };
       std::size_t run = piece.start;
       const std::size_t end = piece.start + piece.length;
       while (run < end) {
         const bool error = isError(run);
         std::size_t next = run + 1;
         while (next < end && isError(next) == error) ++next;
-        const double x = double(run - piece.start) * advance;
         painter_.setPen(error ? kErrorColour : QColor(Qt::black));
-        painter_.drawText(QPointF(x, baseline), toQString(typed.substr(run, next - run)));
-        if (error) underline(x, baseline, double(next - run) * advance, metrics);
+        painter_.drawText(QPointF(x(run), baseline), toQString(typed.substr(run, next - run)));
+        if (error) underline(x(run), baseline, x(next) - x(run), measured);
         run = next;
       }
-      if (piece.markedBreak) underline(double(piece.length) * advance, baseline, advance, metrics);
+      if (piece.markedBreak) underline(x(end), baseline, advance, measured);
       y_ += lineHeight;
     }
     painter_.setPen(Qt::black);
@@ -168,35 +181,45 @@ class PageWriter {
     QGraphicsScene scene;
     QChart* chart = buildEvaluationChart(rows, valueTitle, printPalette());
     scene.addItem(chart);  // the scene deletes it
-    chart->setGeometry(QRectF(0, 0, width_, kChartHeight));
     labelSamples(*chart, rows, int(width_));
+    chart->setGeometry(QRectF(0, 0, width_, kChartHeight));
+    chart->layout()->activate();  // the axes are placed now, not on the next event loop turn
     scene.render(&painter_, QRectF(0, y_, width_, kChartHeight),
                  QRectF(0, 0, width_, kChartHeight));
     y_ += kChartHeight;
   }
 
-  // The two sets of columns side by side: character, dash, count.
+  // The two sets of columns side by side: character, dash, count; without
+  // errors the line "Bez chyb.".
   void table(const TwoColumnSets& sets) {
     const QFont font = pageFont(10);
-    const QFontMetricsF metrics(font);
+    const QFontMetricsF measured = metrics(font);
     painter_.setFont(font);
+    if (sets[0].characters.empty()) {  // a heading over nothing would look cut off
+      painter_.drawText(QPointF(0, y_ + measured.ascent()), QStringLiteral("Bez chyb."));
+      y_ += measured.lineSpacing();
+      return;
+    }
     std::vector<QStringList> columns;
     for (const TableColumns& set : sets)
       for (const std::u16string* text : {&set.characters, &set.dashes, &set.values})
         columns.push_back(toBox(*text).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
     const qsizetype rows = std::max(columns[0].size(), columns[3].size());
     for (qsizetype row = 0; row < rows; ++row) {
-      reserve(metrics.lineSpacing());
+      reserve(measured.lineSpacing());
       for (std::size_t c = 0; c < columns.size(); ++c) {
         if (row >= columns[c].size()) continue;
         const double x = double(c / 3) * 150 + double(c % 3) * 30;
-        painter_.drawText(QPointF(x, y_ + metrics.ascent()), columns[c][row]);
+        painter_.drawText(QPointF(x, y_ + measured.ascent()), columns[c][row]);
       }
-      y_ += metrics.lineSpacing();
+      y_ += measured.lineSpacing();
     }
   }
 
  private:
+  // Measured on the page itself: another device rounds and scales otherwise.
+  QFontMetricsF metrics(const QFont& font) const { return QFontMetricsF(font, &writer_); }
+
   void underline(double x, double baseline, double width, const QFontMetricsF& metrics) {
     painter_.fillRect(QRectF(x, baseline + metrics.underlinePos(), width, metrics.lineWidth()),
                       kErrorColour);
@@ -217,7 +240,7 @@ QByteArray evaluationPdf(const SharedState& state) {
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
-    writer.setResolution(kPointsPerInch);
+    writer.setResolution(layoutDpi());
     writer.setPageLayout(QPageLayout(
         QPageSize(QPageSize::A4), QPageLayout::Portrait,
         QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),

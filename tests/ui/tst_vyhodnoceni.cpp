@@ -99,14 +99,18 @@ class TestVyhodnoceni : public MainWindowTest {
   }
 
   // The saved PDF of a lesson run and of a 30-minute exercise run is a valid
-  // A4 file whose text holds the Czech name and the six values; the long
-  // protocol runs over several pages. A folder that is not there is told.
+  // A4 file whose text holds the Czech name and the six values, the protocol
+  // line as typed (its error drawn apart, in red, must not split it), the
+  // charts' axis texts whole and, for a run without errors, "Bez chyb."; the
+  // long protocol runs over several pages. A folder that is not there is told.
   void savesPdf_data() {
     QTest::addColumn<bool>("lesson");
     QTest::addColumn<QString>("values");
     QTest::addColumn<int>("pages");
-    QTest::addRow("lesson") << true << "Lekce ďábelská|3|41|2|37|35|4,878" << 2;
-    QTest::addRow("30 minutes") << false << "Hájovna|30 min|15120|155|13570|452|1,0344" << 5;
+    QTest::addRow("lesson")
+        << true << "Lekce ďábelská|3|41|2|37|35|4,878|asdf jxlů|Bez chyb.|Úhozy za 5 sekund" << 1;
+    QTest::addRow("30 minutes") << false << "Hájovna|30 min|15120|155|13570|452|1,0344|1800 sec"
+                                << 4;
   }
   void savesPdf() {
     QFETCH(bool, lesson);
