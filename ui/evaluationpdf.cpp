@@ -34,7 +34,7 @@ int layoutDpi() {
 }
 
 constexpr double kMarginMillimetres = 15;
-constexpr double kChartHeight = 220;
+constexpr double kChartHeight = 220;  // in the page's units, its screen pixels
 constexpr double kGap = 12;
 const QColor kErrorColour(0xc0, 0x00, 0x00);
 
@@ -181,8 +181,8 @@ class PageWriter {
     QGraphicsScene scene;
     QChart* chart = buildEvaluationChart(rows, valueTitle, printPalette());
     scene.addItem(chart);  // the scene deletes it
-    labelSamples(*chart, rows, int(width_));
     chart->setGeometry(QRectF(0, 0, width_, kChartHeight));
+    labelSamples(*chart, rows, int(width_));
     chart->layout()->activate();  // the axes are placed now, not on the next event loop turn
     scene.render(&painter_, QRectF(0, y_, width_, kChartHeight),
                  QRectF(0, 0, width_, kChartHeight));
