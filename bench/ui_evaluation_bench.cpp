@@ -1,37 +1,20 @@
 // Opening the detailed evaluation of a 30-minute exercise run (360 samples,
 // a protocol of 15,000 characters), from the click to the window painted
-// (offscreen) with its charts laid out.
+// (offscreen) with its charts laid out; and writing its PDF.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 
+#include "tests/ui/support/longrun.h"
 #include "tests/ui/support/windowfixture.h"
+#include "ui/evaluationpdf.h"
 #include "ui/frmVyhodnoceni.h"
 
 namespace {
 
-void fillLongExerciseRun(tymba::SharedState& stav) {
-  stav.DruhTestu = tymba::TestKind::Cviceni;
-  stav.NazevTestu = u"Hájovna";
-  const std::u16string line = u"Příliš žluťoučký kůň úpěl ďábelské ódy, hájovna stojí u lesa.\r\n";
-  while (stav.ProtokolNapsany.size() < 15000) stav.ProtokolNapsany += line;
-  stav.ProtokolOznaceny = stav.ProtokolNapsany;
-  for (std::size_t i = 7; i < stav.ProtokolOznaceny.size(); i += 97)
-    stav.ProtokolOznaceny[i] = u'_';
-  for (int n = 1; n <= 360; ++n) {
-    const std::string label = std::to_string(5 * n) + " sec";
-    stav.OsaRychlosti.emplace_back(label.begin(), label.end());
-    stav.VzorkyRychlosti.push_back(30 + n % 17);
-  }
-  stav.PocetVzorku = 360;
-  const char16_t* wrong = u"abcdefghijklmnopqrstu";
-  for (int n = 0; n < 20; ++n)
-    stav.ChybneZnaky[n] = std::u16string(1, wrong[n]), stav.CetnostChyb[n] = n + 1;
-}
-
 void BM_OpenEvaluationWindow(benchmark::State& state) {
   tymba::testing::WindowFixture fx;
-  fillLongExerciseRun(fx.state);
+  tymba::testing::fillLongExerciseRun(fx.state);
   for (auto _ : state) {
     auto* evaluation = new tymba::frmVyhodnoceni(fx.context);
     evaluation->Form_Load();
@@ -45,5 +28,13 @@ void BM_OpenEvaluationWindow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenEvaluationWindow)->Unit(benchmark::kMillisecond);
+
+// Writing the PDF of the same run, into memory.
+void BM_EvaluationPdf(benchmark::State& state) {
+  tymba::testing::WindowFixture fx;
+  tymba::testing::fillLongExerciseRun(fx.state);
+  for (auto _ : state) benchmark::DoNotOptimize(tymba::evaluationPdf(fx.state));
+}
+BENCHMARK(BM_EvaluationPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/frmVyhodnoceni.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +16,10 @@
 #include "ui/application.h"
 #include "ui/centring.h"
 #include "ui/evaluationchart.h"
+#include "ui/evaluationpdf.h"
+#include "ui/filedialogs.h"
 #include "ui/localeformat.h"
+#include "ui/messages.h"
 #include "ui/protocolpanel.h"
 #include "ui/textconvert.h"
 
@@ -74,12 +78,20 @@ frmVyhodnoceni::frmVyhodnoceni(AppContext& context, QWidget* parent)
   cmdZavrit->setDefault(true);
   connect(cmdZavrit, &QPushButton::clicked, this, &QDialog::accept);
 
+  cmdUlozitPdf = new QPushButton(QStringLiteral("Uložit PDF..."), this);
+  cmdUlozitPdf->setObjectName(QStringLiteral("cmdUlozitPdf"));
+  connect(cmdUlozitPdf, &QPushButton::clicked, this, &frmVyhodnoceni::cmdUlozitPdf_Click);
+
+  auto* buttons = new QHBoxLayout();
+  buttons->addWidget(cmdUlozitPdf);
+  buttons->addStretch();
+  buttons->addWidget(cmdZavrit);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Label11);
   layout->addLayout(grid);
   layout->addWidget(TabStrip1);
   layout->addLayout(panels, 1);
-  layout->addWidget(cmdZavrit, 0, Qt::AlignRight);
+  layout->addLayout(buttons);
 }
 
 void frmVyhodnoceni::Form_Load() {
@@ -182,6 +194,19 @@ void frmVyhodnoceni::cmdZkratit_Click(ChartPanel& panel) {
 
 void frmVyhodnoceni::hscScroll_Change(ChartPanel& panel, int value) {
   panel.chart->move(-value, 0);
+}
+
+// The evaluation as a PDF in the user's folder unless the user goes
+// elsewhere; a name without an extension gets ".pdf".
+void frmVyhodnoceni::cmdUlozitPdf_Click() {
+  QString path = context_.files.saveFileName(
+      this, {QStringLiteral("Uložit PDF"), QString::fromStdString(context_.folders.user.string()),
+             QStringLiteral("Dokument PDF (*.pdf)")});
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  const QString failure = writeEvaluationPdf(context_.stav, path);
+  if (!failure.isEmpty())
+    context_.messages.show(failure, QStringLiteral("Chyba"), MessageIcon::Critical);
 }
 
 bool frmVyhodnoceni::eventFilter(QObject* watched, QEvent* event) {

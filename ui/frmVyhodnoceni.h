@@ -58,6 +58,7 @@ class frmVyhodnoceni : public QDialog {
   void TabStrip1_Click(int index);
   void cmdZkratit_Click(ChartPanel& panel);
   void hscScroll_Change(ChartPanel& panel, int value);
+  void cmdUlozitPdf_Click();
 
   AppContext& context_;
   QLabel* Label11 = nullptr;
@@ -71,6 +72,7 @@ class frmVyhodnoceni : public QDialog {
   // Items 0 and 1: the first and the second set of columns.
   std::array<QLabel*, 2> lblSeznamChyb{}, lblPomlcky{}, lblSeznamChyb1{};
   std::array<QLabel*, 2> lblSeznamProdlev{}, lblPomlckaProdlevy{}, lblProdleva{};
+  QPushButton* cmdUlozitPdf = nullptr;
   QPushButton* cmdZavrit = nullptr;
 };
 

@@ -4,26 +4,18 @@
 #include <QLabel>
 #include <iterator>
 
+#include "ui/resultcaptions.h"
+
 namespace tymba {
 
 ResultValueLabels addResultValues(QWidget* parent, QGridLayout& grid) {
-  const struct {
-    const char* caption;
-    const char* valueName;
-  } rows[] = {
-      {"Název testu:", "lblNazev"},
-      {"Datum testu:", "lblDatum"},
-      {"Doba testu:", "lblDoba"},
-      {"Hrubé úhozy:", "lblHrubeUhozy"},
-      {"Počet chyb:", "lblPocetChyb"},
-      {"Čisté úhozy:", "lblCisteUhozy"},
-      {"Čisté úhozy za minutu:", "lblCisteUhozyMin"},
-      {"Procento chyb:", "lblProcentoChyb"},
-  };
+  static constexpr const char* kValueNames[8] = {
+      "lblNazev",     "lblDatum",      "lblDoba",          "lblHrubeUhozy",
+      "lblPocetChyb", "lblCisteUhozy", "lblCisteUhozyMin", "lblProcentoChyb"};
   ResultValueLabels values{};
-  for (int n = 0; n < int(std::size(rows)); ++n) {
+  for (int n = 0; n < int(std::size(kValueNames)); ++n) {
     auto* value = new QLabel(parent);
-    value->setObjectName(QString::fromLatin1(rows[n].valueName));
+    value->setObjectName(QString::fromLatin1(kValueNames[n]));
     value->setTextFormat(Qt::PlainText);
     QFont bold = value->font();
     bold.setBold(true);
@@ -31,7 +23,7 @@ ResultValueLabels addResultValues(QWidget* parent, QGridLayout& grid) {
     values[n] = value;
     const int row = n < 3 ? n : n - 3;
     const int column = n < 3 ? 0 : 2;
-    grid.addWidget(new QLabel(QString::fromUtf8(rows[n].caption), parent), row, column);
+    grid.addWidget(new QLabel(QString::fromUtf8(kResultCaptions[n]), parent), row, column);
     grid.addWidget(value, row, column + 1);
   }
   grid.setColumnStretch(1, 1);

@@ -3,11 +3,14 @@
 // scroll, and pictures of each tab after a real lesson run.
 
 #include <QDir>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabBar>
 
 #include "core/twips.h"
+#include "tests/ui/support/longrun.h"
 #include "tests/ui/support/mainwindowtest.h"
 #include "ui/frmVyhodnoceni.h"
 
@@ -93,6 +96,52 @@ class TestVyhodnoceni : public MainWindowTest {
     button->click();
     QCOMPARE(std::tuple(chart->width(), scroll->isVisible(), button->text()),
              std::tuple(full, true, QStringLiteral("Zkrátit")));
+  }
+
+  // The saved PDF of a lesson run and of a 30-minute exercise run is a valid
+  // A4 file whose text holds the Czech name and the six values, the protocol
+  // line as typed (its error drawn apart, in red, must not split it), the
+  // charts' axis texts whole and, for a run without errors, "Bez chyb."; the
+  // long protocol runs over several pages. A folder that is not there is told.
+  void savesPdf_data() {
+    QTest::addColumn<bool>("lesson");
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<int>("pages");
+    QTest::addRow("lesson")
+        << true << "Lekce ďábelská|3|41|2|37|35|4,878|asdf jxlů|Bez chyb.|Úhozy za 5 sekund" << 1;
+    QTest::addRow("30 minutes") << false << "Hájovna|30 min|15120|155|13570|452|1,0344|1800 sec"
+                                << 4;
+  }
+  void savesPdf() {
+    QFETCH(bool, lesson);
+    QFETCH(QString, values);
+    QFETCH(int, pages);
+    SharedState& stav = fx->state;
+    stav.HrubeUhozy = 41, stav.PocetChyb = 2, stav.CisteUhozy = 37, stav.CisteUhozyMin = 35;
+    stav.NazevTestu = u"Lekce ďábelská", stav.DobaVysledku = u"3", stav.ProcentoChyb = 48780;
+    stav.ProtokolNapsany = u"asdf jxlů", stav.ProtokolOznaceny = u"asdf j_lů";
+    frmVyhodnoceni* evaluation = open(lesson ? TestKind::Vyuka : TestKind::Cviceni, 11);
+    if (!lesson) fillLongExerciseRun(stav);  // what the PDF reads when it is written
+    const QString path = fx->programDir.filePath(QStringLiteral("vyhodnoceni"));
+    fx->files.answers << path << path + QStringLiteral("/missing/x.pdf");
+    for (int n = 0; n < 2; ++n)
+      child<QPushButton>(QStringLiteral("cmdUlozitPdf"), evaluation)->click();
+    QCOMPARE(fx->messages.said,
+             QStringList("Chyba, Critical: Vyhodnocení nelze uložit do souboru '" + path +
+                         "/missing/x.pdf'."));
+    QProcess info, text;
+    info.start(QStringLiteral("pdfinfo"), {path + ".pdf"});
+    text.start(QStringLiteral("pdftotext"), {path + ".pdf", QStringLiteral("-")});
+    QVERIFY(info.waitForFinished() && text.waitForFinished());
+    const QString infoText = QString::fromUtf8(info.readAll()),
+                  words = QString::fromUtf8(text.readAll());
+    QVERIFY2(info.exitCode() == 0 && infoText.contains(QStringLiteral("(A4)")),
+             qPrintable(infoText));
+    QVERIFY(
+        QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(infoText).captured(1).toInt() >=
+        pages);
+    for (const QString& value : values.split('|'))
+      QVERIFY2(words.contains(value), qPrintable(value));
   }
 
   // A lesson typed with errors (a wrong blank among them) for a minute and
