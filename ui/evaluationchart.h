@@ -17,6 +17,10 @@ class QPalette;
 
 namespace tymba {
 
+// The value axes' titles, in the window and in the printed copy alike.
+inline QString speedAxisTitle() { return QStringLiteral("Úhozy za 5 sekund"); }
+inline QString errorAxisTitle() { return QStringLiteral("Chyby za 5 sekund"); }
+
 // A new chart of `rows`, its value axis titled `valueTitle`.
 QChart* buildEvaluationChart(const std::vector<ChartRow>& rows, const QString& valueTitle,
                              const QPalette& palette);

@@ -259,11 +259,11 @@ QByteArray evaluationPdf(const SharedState& state) {
     };
     if (has(EvaluationTab::GrafRychlosti)) {
       page.heading(QStringLiteral("Graf rychlosti"));
-      page.chart(layout.speed, QStringLiteral("Úhozy za 5 sekund"));
+      page.chart(layout.speed, speedAxisTitle());
     }
     if (has(EvaluationTab::GrafChyb)) {
       page.heading(QStringLiteral("Graf chyb"));
-      page.chart(layout.errors, QStringLiteral("Chyby za 5 sekund"));
+      page.chart(layout.errors, errorAxisTitle());
     }
     page.heading(QStringLiteral("Přehled chyb"));
     page.table(errorTable(state));

@@ -154,8 +154,7 @@ void frmVyhodnoceni::TabStrip1_Click(int index) {
 
 void frmVyhodnoceni::showCharts(const EvaluationLayout& layout) {
   const std::vector<ChartRow>* rows[] = {&layout.speed, &layout.errors};
-  const QString titles[] = {QStringLiteral("Úhozy za 5 sekund"),
-                            QStringLiteral("Chyby za 5 sekund")};
+  const QString titles[] = {speedAxisTitle(), errorAxisTitle()};
   for (int n = 0; n < 2; ++n) {
     ChartPanel& panel = charts_[n];
     panel.zkratit->setVisible(layout.wideCharts);
