@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <iterator>
 #include <memory>
 #include <sstream>
@@ -22,7 +23,8 @@ namespace tymba {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Použití: tymba-vyhodnoceni [--kodovani cp1250|utf-8] ZADANI NAPSANO ZTRATA SEKUNDY\n";
+    "Použití: tymba-vyhodnoceni [--kodovani cp1250|utf-8] [--pdf SOUBOR] ZADANI NAPSANO ZTRATA "
+    "SEKUNDY\n";
 constexpr std::string_view kHelpHint = "Nápověda: tymba-vyhodnoceni --help\n";
 
 constexpr std::string_view kHelp =
@@ -40,11 +42,13 @@ constexpr std::string_view kHelp =
     "  --kodovani cp1250|utf-8  kódování obou souborů; bez volby se pozná samo:\n"
     "                           UTF-8 (s BOM, nebo platné UTF-8 s českými znaky),\n"
     "                           jinak Windows-1250\n"
+    "  --pdf SOUBOR             zapíše také podrobné vyhodnocení do souboru PDF\n"
+    "                           (název testu je název souboru ZADANI bez přípony)\n"
     "  --help                   vypíše tuto nápovědu\n"
     "\n"
     "Konce řádků LF, CR LF i CR platí stejně. Soubor smí mít nejvýše 10 MiB.\n"
     "Výsledek se vypíše v UTF-8.\n"
-    "Návratový kód: 0 hotovo, 1 výsledek nebo nápovědu nelze zapsat,\n"
+    "Návratový kód: 0 hotovo, 1 výsledek, PDF nebo nápovědu nelze zapsat,\n"
     "2 chybné argumenty, prázdné zadání nebo soubor, který nelze přečíst.\n";
 
 // Larger than every limit, so that a long row of digits is simply out of range.
@@ -139,6 +143,21 @@ std::string textLines(std::u16string_view text) {
   return lines;
 }
 
+std::string reportOf(const GradedRun& run) {
+  const SharedState& state = run.state;
+  std::ostringstream report;
+  report << "HrubeUhozy: " << number(state.HrubeUhozy) << '\n'
+         << "PocetChyb: " << number(state.PocetChyb) << '\n'
+         << "CisteUhozy: " << number(state.CisteUhozy) << '\n'
+         << "CisteUhozyMin: " << (state.CisteUhozyMin > 0 ? number(state.CisteUhozyMin) : "0")
+         << '\n'
+         << "ProcentoChyb: " << errorPercentText(state.ProcentoChyb) << '\n'
+         << "DobaTestu: " << toUtf8(state.DobaVysledku) << '\n'
+         << "OznacenyText:\n"
+         << textLines(run.texts.markedCopy);
+  return report.str();
+}
+
 }  // namespace
 
 ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
@@ -160,19 +179,28 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
       optionsEnded = true;
       continue;
     }
-    constexpr std::string_view kEncodingOption = "--kodovani";
-    if (argument == kEncodingOption || argument.starts_with("--kodovani=")) {
-      std::string value;
-      if (argument == kEncodingOption) {
-        if (n + 1 >= arguments.size())
-          return argumentError("Volba --kodovani potřebuje hodnotu cp1250 nebo utf-8.");
-        value = arguments[++n];
-      } else {
-        value = argument.substr(kEncodingOption.size() + 1);
-      }
-      const std::optional<Encoding> encoding = encodingNamed(value);
+    // "--name value" or "--name=value".
+    const auto isOption = [&](std::string_view name) {
+      return argument == name || argument.starts_with(std::string(name) + "=");
+    };
+    // Its value; nothing when the option ends the command line.
+    const auto optionValue = [&](std::string_view name) -> std::optional<std::string> {
+      if (argument != name) return argument.substr(name.size() + 1);
+      if (n + 1 >= arguments.size()) return std::nullopt;
+      return arguments[++n];
+    };
+    if (isOption("--pdf")) {
+      const std::optional<std::string> file = optionValue("--pdf");
+      if (!file || file->empty()) return argumentError("Volba --pdf potřebuje název souboru.");
+      request.pdfFile = *file;
+      continue;
+    }
+    if (isOption("--kodovani")) {
+      const std::optional<std::string> value = optionValue("--kodovani");
+      if (!value) return argumentError("Volba --kodovani potřebuje hodnotu cp1250 nebo utf-8.");
+      const std::optional<Encoding> encoding = encodingNamed(*value);
       if (!encoding)
-        return argumentError("Neznámé kódování '" + value + "'; zadejte cp1250 nebo utf-8.");
+        return argumentError("Neznámé kódování '" + *value + "'; zadejte cp1250 nebo utf-8.");
       request.encoding = *encoding;
       continue;
     }
@@ -213,36 +241,34 @@ std::string errorPercentText(std::int64_t ProcentoChyb) {
   return text;
 }
 
-std::string gradeReport(std::u16string_view target, std::u16string_view typed, int loss,
-                        int seconds) {
+GradedRun gradeRun(std::u16string_view target, std::u16string_view typed, int loss, int seconds,
+                   std::u16string_view testName) {
   // As a loaded exercise text: it ends with a line break and is repeated, so
   // that a typist who goes on past its end still meets text.
   const std::u16string once = normalizeTextEnd(target);
   std::u16string prepared;
   for (int copy = targetCopies(once.size()); copy > 0; --copy) prepared += once;
 
-  SharedState state;
+  GradedRun run;
+  SharedState& state = run.state;
   state.DruhTestu = TestKind::Cviceni;
+  state.NazevTestu = testName;
   state.ZtrataUhozu = loss;
   state.CasZahajeni = 0;
   state.CasUkonceni = seconds;
   Oprava(state, prepared, typed);
-  const ScoredTexts texts = scoreRun(state, typed);
-
-  std::ostringstream report;
-  report << "HrubeUhozy: " << number(state.HrubeUhozy) << '\n'
-         << "PocetChyb: " << number(state.ChybyVysledku) << '\n'
-         << "CisteUhozy: " << number(state.CisteUhozy) << '\n'
-         << "CisteUhozyMin: " << (state.CisteUhozyMin > 0 ? number(state.CisteUhozyMin) : "0")
-         << '\n'
-         << "ProcentoChyb: " << errorPercentText(state.ProcentoChyb) << '\n'
-         << "DobaTestu: " << toUtf8(state.DobaVysledku) << '\n'
-         << "OznacenyText:\n"
-         << textLines(texts.markedCopy);
-  return report.str();
+  run.texts = scoreRun(state, typed);
+  state.PocetChyb = state.ChybyVysledku;
+  return run;
 }
 
-int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
+std::string gradeReport(std::u16string_view target, std::u16string_view typed, int loss,
+                        int seconds) {
+  return reportOf(gradeRun(target, typed, loss, seconds));
+}
+
+int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostream& err,
+               const PdfWriter& writePdf) {
   try {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     const ParsedArguments parsed = parseArguments(arguments);
@@ -251,6 +277,15 @@ int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostre
     if (const auto* error = std::get_if<ArgumentError>(&parsed))
       return usageError(err, kUsage, kHelpHint, error->message);
     const auto& request = std::get<GradingRequest>(parsed);
+
+    // A slip of the hand must not turn a text into a PDF.
+    for (const std::string* input : {&request.targetFile, &request.typedFile}) {
+      std::error_code unknown;
+      if (!request.pdfFile.empty() && std::filesystem::equivalent(request.pdfFile, *input, unknown))
+        return usageError(err, kUsage, kHelpHint,
+                          "Soubor '" + request.pdfFile +
+                              "' je zadaný nebo napsaný text, PDF do něj nelze zapsat.");
+    }
 
     std::u16string texts[2];
     const std::string* names[2] = {&request.targetFile, &request.typedFile};
@@ -277,8 +312,17 @@ int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostre
       texts[n] = std::move(*text);
     }
 
-    return writeOut(out, err, gradeReport(texts[0], texts[1], request.loss, request.seconds),
-                    "Výsledek nelze zapsat.");
+    const std::u16string testName =
+        fromUtf8(std::filesystem::path(request.targetFile).stem().string());
+    const GradedRun run = gradeRun(texts[0], texts[1], request.loss, request.seconds, testName);
+    if (const int failed = writeOut(out, err, reportOf(run), "Výsledek nelze zapsat."))
+      return failed;
+    if (request.pdfFile.empty()) return 0;
+    const std::string failure =
+        writePdf ? writePdf(run.state, request.pdfFile) : "Tato verze programu neumí zapsat PDF.";
+    if (failure.empty()) return 0;
+    err << failure << '\n';
+    return 1;
   } catch (const std::exception& failure) {
     err << "Vyhodnocení se nezdařilo: " << failure.what() << '\n';
     return 1;

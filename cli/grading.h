@@ -4,10 +4,13 @@
 // both files are decoded (Windows-1250 or UTF-8) into the core's text form,
 // aligned and scored exactly as the result window scores an exercise run, and
 // the six result values and the marked text are printed in Czech, whatever
-// the locale of the environment.
+// the locale of the environment. On request the detailed evaluation is also
+// written as a PDF, by a writer the program hands in (it needs the windows'
+// drawing, which this library does not link).
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -15,6 +18,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/scoring.h"
+#include "core/sharedstate.h"
 #include "core/textdecoding.h"
 
 namespace tymba {
@@ -33,6 +38,7 @@ struct GradingRequest {
   std::string typedFile;   // NAPSANO
   int loss = 0;            // ZTRATA: keystrokes lost per error
   int seconds = 0;         // SEKUNDY: duration of the run
+  std::string pdfFile;     // --pdf SOUBOR; empty when no PDF is wanted
 };
 
 struct HelpWanted {};
@@ -47,6 +53,16 @@ using ParsedArguments = std::variant<GradingRequest, HelpWanted, ArgumentError>;
 // The arguments after the program name.
 ParsedArguments parseArguments(const std::vector<std::string>& arguments);
 
+// A run graded as the result window grades it: the state holds the six
+// values (PocetChyb as the window leaves it), the protocol for the detailed
+// evaluation, and as the test's name `testName`.
+struct GradedRun {
+  SharedState state;
+  ScoredTexts texts;
+};
+GradedRun gradeRun(std::u16string_view target, std::u16string_view typed, int loss, int seconds,
+                   std::u16string_view testName = {});
+
 // The report for a target text and a typed text as decodeInput gives them.
 // The target is prepared as the program prepares a loaded exercise text.
 std::string gradeReport(std::u16string_view target, std::u16string_view typed, int loss,
@@ -56,9 +72,15 @@ std::string gradeReport(std::u16string_view target, std::u16string_view typed, i
 // comma, at most four decimals, no trailing zeros, no percent sign.
 std::string errorPercentText(std::int64_t ProcentoChyb);
 
-// The whole program: the report goes to out, messages to err. Returns the
-// exit code: 0 done (or help shown), 1 the report could not be written,
-// 2 wrong arguments or an input file that cannot be read or decoded.
-int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostream& err);
+// Writes the detailed evaluation of a graded run to a file, whole or not at
+// all; returns a Czech message on failure, else an empty string.
+using PdfWriter = std::function<std::string(const SharedState& state, const std::string& file)>;
+
+// The whole program: the report goes to out, messages to err, the PDF (when
+// asked for) through writePdf. Returns the exit code: 0 done (or help shown),
+// 1 the report or the PDF could not be written, 2 wrong arguments or an input
+// file that cannot be read or decoded.
+int runGrading(int argc, const char* const argv[], std::ostream& out, std::ostream& err,
+               const PdfWriter& writePdf = {});
 
 }  // namespace tymba

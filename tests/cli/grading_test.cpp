@@ -22,16 +22,17 @@ const fs::path kGolden = TYMBA_CLI_GOLDEN_DIR;
 const std::string kTarget = (kGolden / "zadani.txt").string();  // Windows-1250, CR LF
 const std::string kTyped = (kGolden / "napsano.txt").string();  // UTF-8, LF
 const std::string kUsageLine =
-    "Použití: tymba-vyhodnoceni [--kodovani cp1250|utf-8] ZADANI NAPSANO ZTRATA SEKUNDY\n";
+    "Použití: tymba-vyhodnoceni [--kodovani cp1250|utf-8] [--pdf SOUBOR] ZADANI NAPSANO ZTRATA "
+    "SEKUNDY\n";
 
 // The exit code, standard output and standard error.
-std::tuple<int, std::string, std::string> run(const Arguments& arguments,
-                                              bool outputFails = false) {
+std::tuple<int, std::string, std::string> run(const Arguments& arguments, bool outputFails = false,
+                                              const PdfWriter& writePdf = {}) {
   std::vector<const char*> argv{"tymba-vyhodnoceni"};
   for (const std::string& argument : arguments) argv.push_back(argument.c_str());
   std::ostringstream out, err;
   if (outputFails) out.setstate(std::ios::badbit);
-  const int exitCode = runGrading(static_cast<int>(argv.size()), argv.data(), out, err);
+  const int exitCode = runGrading(static_cast<int>(argv.size()), argv.data(), out, err, writePdf);
   return {exitCode, out.str(), err.str()};
 }
 
@@ -63,6 +64,35 @@ TEST_F(GradingTest, AcceptedArgumentsGiveTheReport) {
   }
   EXPECT_EQ(run({kTarget, kTyped, "4", "75"}, true),
             std::tuple(1, std::string(), std::string("Výsledek nelze zapsat.\n")));
+}
+
+// The PDF is asked for after the report, with the run as the evaluation
+// window would hold it, named after the target file.
+TEST_F(GradingTest, PdfGetsTheGradedRunAfterTheReport) {
+  std::vector<std::pair<SharedState, std::string>> calls;
+  std::string failure;
+  const PdfWriter writer = [&](const SharedState& state, const std::string& file) {
+    calls.emplace_back(state, file);
+    return failure;
+  };
+  const std::string pdf = (root_ / "vysledek.pdf").string();
+  const std::string golden = readBytes(kGolden / "vystup.txt");
+  EXPECT_EQ(run({"--pdf", pdf, kTarget, kTyped, "4", "75"}, false, writer),
+            std::tuple(0, golden, std::string()));
+  ASSERT_EQ(calls.size(), 1u);
+  const auto& [state, file] = calls[0];
+  EXPECT_EQ(file, pdf);
+  EXPECT_EQ(state.NazevTestu, u"zadani");
+  EXPECT_EQ(state.PocetChyb, 2);
+  EXPECT_EQ(state.CisteUhozyMin, 33);
+  EXPECT_EQ(state.ProtokolOznaceny,
+            u"Malý kůň ská__ přes plot,\r\nbílý pes b__í za ním až domů.\r\n");
+
+  failure = "Vyhodnocení nelze uložit.";
+  EXPECT_EQ(run({"--pdf=" + pdf, kTarget, kTyped, "4", "75"}, false, writer),
+            std::tuple(1, golden, failure + "\n"));
+  EXPECT_EQ(std::get<0>(run({kTarget, kTyped, "4", "75"}, false, writer)), 0);
+  EXPECT_EQ(calls.size(), 2u);
 }
 
 TEST(ErrorPercentText, DecimalCommaWithoutTrailingZeros) {
@@ -101,7 +131,7 @@ TEST_F(GradingTest, WrongArgumentsAndFilesExitWithTwo) {
                                            {"{slozka}", root_.string()},
                                            {"{prazdny}", (root_ / "prazdny.txt").string()},
                                            {"{velky}", (root_ / "velky.txt").string()}});
-  ASSERT_EQ(cases.size(), 25u);
+  ASSERT_EQ(cases.size(), 28u);
   for (const auto& [message, parts] : cases) {
     SCOPED_TRACE(message);
     Arguments arguments;
