@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <optional>
 
-namespace tymba {
+#include "core/dictationcontrol.h"
 
-enum class PlayerCommand { None, Play, Stop, Prev, Close };
+namespace tymba {
 
 class DictationPlayer {
  public:
