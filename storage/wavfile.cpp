@@ -7,6 +7,7 @@
 #include <optional>
 #include <system_error>
 
+#include "storage/littleendian.h"
 #include "storage/textfile.h"
 
 namespace tymba {
@@ -19,13 +20,6 @@ constexpr std::uint16_t kFormatExtensible = 0xFFFE;
 // which hold the format tag proper.
 constexpr std::string_view kSubFormatTail(
     "\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
-
-std::uint32_t littleEndian(std::string_view bytes, std::size_t at, int size) {
-  std::uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i)
-    value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-  return value;
-}
 
 struct Format {
   std::uint16_t tag = 0;
@@ -62,7 +56,7 @@ WavError readFormat(std::string_view body, Format& format) {
 // One sample as 16 bits: the highest bits of integer samples, floats scaled
 // from [-1, 1] and cut there.
 std::int16_t sampleAt(std::string_view data, std::size_t at, const Format& format) {
-  const std::uint32_t raw = littleEndian(data, at, format.bits / 8);
+  const auto raw = static_cast<std::uint32_t>(littleEndian(data, at, format.bits / 8));
   if (format.tag == kFormatFloat) {
     float value = 0;
     std::memcpy(&value, &raw, sizeof value);
@@ -99,7 +93,7 @@ WavResult decodeWav(std::string_view bytes) {
   std::optional<std::string_view> data;
   for (std::size_t at = 12; at + 8 <= bytes.size();) {
     const std::string_view id = bytes.substr(at, 4);
-    const std::uint32_t size = littleEndian(bytes, at + 4, 4);
+    const auto size = static_cast<std::uint32_t>(littleEndian(bytes, at + 4, 4));
     if (size > bytes.size() - at - 8) return refused(WavError::Truncated);
     const std::string_view body = bytes.substr(at + 8, size);
     if (id == "fmt " && !format) {

@@ -11,7 +11,8 @@ build_packages="g++ cmake ninja-build pkg-config clang-format libgtest-dev libgm
 run_packages="gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation2
   qt6-translations-l10n"
 test_packages="xvfb xauth xdotool x11-xkb-utils pulseaudio pulseaudio-utils clang libclang-rt-14-dev
-  desktop-file-utils appstream lintian dpkg-dev file poppler-utils"
+  desktop-file-utils appstream lintian dpkg-dev file poppler-utils
+  python3 espeak-ng vorbis-tools"
 
 wanted="$build_packages $run_packages"
 [ "$1" = "test" ] && wanted="$wanted $test_packages"
