@@ -1,5 +1,7 @@
 #include "core/dictationcontrol.h"
 
+#include <algorithm>
+
 namespace tymba {
 namespace {
 
@@ -16,6 +18,11 @@ std::int64_t steppedBack(std::int64_t position, int posunSeconds) {
 }
 
 }  // namespace
+
+int dictationMinutes(std::int64_t lengthMs) {
+  const std::int64_t minutes = (std::max<std::int64_t>(lengthMs, 0) + 59999) / 60000 + 1;
+  return static_cast<int>(std::min<std::int64_t>(minutes, 60));
+}
 
 PlayerSteps playButton() { return {command(PlayerCommand::Play), statusInterval(50)}; }
 
@@ -38,8 +45,8 @@ PlayerSteps f1Key(PlayerCommand last, std::int64_t position, int posunSeconds) {
 }
 
 PlayerSteps closeButton() {
-  return {command(PlayerCommand::Stop), command(PlayerCommand::Prev),
-          command(PlayerCommand::Close), statusInterval(0)};
+  return {command(PlayerCommand::Stop), command(PlayerCommand::Prev), command(PlayerCommand::Close),
+          statusInterval(0)};
 }
 
 }  // namespace tymba

@@ -19,6 +19,11 @@ struct PlayerStep {
 };
 using PlayerSteps = std::vector<PlayerStep>;
 
+// The default duration of a dictation test: the recording's length in whole
+// minutes, rounded up, and one minute more to finish the last words; at most
+// the 60 minutes a test may last.
+int dictationMinutes(std::int64_t lengthMs);
+
 // "Spusť": plays, with position reports every 50 ms.
 PlayerSteps playButton();
 // "Zastav".

@@ -2,6 +2,12 @@
 
 namespace tymba {
 
+void startRunClock(SharedState& state, double now) {
+  state.CasTiku = now;
+  state.CasVzorku = now;
+  state.CasStartu = static_cast<std::int32_t>(roundHalfEven(now));
+}
+
 KeystrokeTiming timeKeystroke(SharedState& state, double now, bool clockRunning,
                               bool dictationVisible) {
   KeystrokeTiming timing;
@@ -16,9 +22,7 @@ KeystrokeTiming timeKeystroke(SharedState& state, double now, bool clockRunning,
 
   timing.playClick = state.ZvukPripraven;
   if (!clockRunning) {
-    state.CasTiku = now;
-    state.CasVzorku = now;
-    state.CasStartu = static_cast<std::int32_t>(roundHalfEven(now));
+    startRunClock(state, now);
     timing.startClock = true;
   }
   return timing;

@@ -15,6 +15,10 @@ struct KeystrokeTiming {
   bool startClock = false;  // start tmrCas; CasTiku, CasVzorku and CasStartu are set
 };
 
+// The clock of a run starts now: CasTiku, CasVzorku and CasStartu set. The
+// engine starts it at a keystroke; a dictation run starts it itself.
+void startRunClock(SharedState& state, double now);
+
 KeystrokeTiming timeKeystroke(SharedState& state, double now, bool clockRunning,
                               bool dictationVisible);
 

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/testsetup.h"
 #include "ui/application.h"
 #include "ui/frmZaklad.h"
 #include "ui/settingsfields.h"
@@ -33,46 +32,18 @@ frmUzivNastaveni::frmUzivNastaveni(AppContext& context, frmZaklad& zaklad)
                  {cmdOK, cmdStorno});
 }
 
-void frmUzivNastaveni::refuse(const QString& text, QLineEdit* field) {
-  refuseField(context_.messages, text, field);
-}
-
 void frmUzivNastaveni::cmdOK_Click() {
   SharedState& stav = context_.stav;
-  if (txtDoba->text().isEmpty() || txtChyba->text().isEmpty()) {
-    refuse(QStringLiteral("Všechna políčka musí být vyplněna"), nullptr);
-    if (txtDoba->text().isEmpty()) txtDoba->setFocus();
-    if (txtChyba->text().isEmpty()) txtChyba->setFocus();
-    return;
-  }
-  const auto minutes = numberIn(*txtDoba);
-  const auto loss = numberIn(*txtChyba);
-  if (!minutes || !loss) {
-    refuse(QStringLiteral("Všechna políčka mohou mít pouze číselnou hodnotu\r\n"
-                          "Políčko 'Doba testu' nesmí přesáhnout hodnotu 60 minut\r\n"
-                          "Ztráta úhozů nesmí přesáhnout 500 úhozů"),
-           !minutes ? txtDoba : txtChyba);
-    return;
-  }
-  const auto doba = roundedWithin(*minutes, kTestMinutesMin, kTestMinutesMax);
-  if (!doba) {
-    refuse(QStringLiteral("Můžete zadávat pouze hodnoty pro pole 'doba' pouze od 1 do 60"),
-           txtDoba);
-    return;
-  }
-  const auto ztrata = roundedWithin(*loss, kLossPerErrorMin, kLossPerErrorMax);
-  if (!ztrata) {
-    refuse(QStringLiteral("Můžete zadávat pouze hotnoty pro pole 'chyba' pouze od 1 do 500"),
-           txtChyba);
-    return;
-  }
+  const auto settings = checkedOwnTestSettings(context_.messages, *txtDoba, *txtChyba);
+  if (!settings) return;
+  const int doba = settings->minutes, ztrata = settings->loss;
   if (stav.ZdrojTestu == u"Ze souboru") {
-    startFileTest(*doba, *ztrata);
+    startFileTest(doba, ztrata);
     return;
   }
   zaklad_.Vymazat();
-  stav.DobaTestu = *doba;
-  stav.ZtrataUhozu = *ztrata;
+  stav.DobaTestu = doba;
+  stav.ZtrataUhozu = ztrata;
   accept();
   zaklad_.openTextList();
 }

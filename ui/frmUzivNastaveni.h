@@ -27,7 +27,6 @@ class frmUzivNastaveni : public QDialog {
   void cmdOK_Click();
   void cmdStorno_Click();
   void startFileTest(int doba, int ztrata);
-  void refuse(const QString& text, QLineEdit* field);
 
   AppContext& context_;
   frmZaklad& zaklad_;

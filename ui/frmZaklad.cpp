@@ -22,6 +22,7 @@
 #include "storage/optionsstartup.h"
 #include "ui/application.h"
 #include "ui/colours.h"
+#include "ui/dictationpanel.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/named.h"
@@ -92,6 +93,9 @@ frmZaklad::frmZaklad(AppContext& context, QWidget* parent)
   Picture1 = named(new QWidget(central), QStringLiteral("Picture1"));
   buildInputPanel(Picture1);
   layout->addWidget(Picture1, 2);
+  // The dictation panel stands between the text and the input box.
+  buildDictationPanel();
+  layout->insertWidget(layout->indexOf(Picture1), picDiktafon);
 
   setCentralWidget(central);
   buildTimersAndActions();
@@ -111,6 +115,7 @@ void frmZaklad::Form_Load() {
   // The sound first: the options read below load the sound files only while
   // there is sound.
   soundSetUp(context_);
+  menuItem("miDiktafon")->setEnabled(context_.stav.ZvukPripraven);
   // The program still works when its settings cannot be kept; the user is
   // told once what became of them.
   const OptionsLoad load = loadOptionsAtStartup(context_.settings, context_.stav, context_.folders,
@@ -310,7 +315,7 @@ void frmZaklad::buildInputPanel(QWidget* panel) {
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(0, 0, 0, 0);
   txtVysledek = named(new TypingBox(panel), QStringLiteral("txtVysledek"));
-  txtVysledek->setDeletingAllowed([this] { return !context_.stav.BezMazani; });
+  txtVysledek->setDeletingAllowed([this] { return !context_.stav.BezMazani || dictationShown(); });
   txtVysledek->setKeyDownHandler([this](QKeyEvent* e) { return txtVysledek_KeyDown(e); });
   connect(txtVysledek, &TypingBox::changed, this, &frmZaklad::txtVysledek_Change);
 

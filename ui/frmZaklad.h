@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <filesystem>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -26,6 +27,7 @@ class QTimer;
 namespace tymba {
 
 struct AppContext;
+class DictationPanel;
 class KeyboardPicture;
 class TargetTextLabel;
 class TextHolder;
@@ -207,6 +209,25 @@ class frmZaklad : public QMainWindow {
   void miNovaIdentita_Click();
   void miSpravaIdentit_Click();
   void miOdhlasitIdentitu_Click();
+
+  // --- The dictation test (frmZakladDictation.cpp) ---
+ public:
+  // A dictation run of the recording, to be typed as heard and aligned with
+  // the transcript; the state holds its duration and loss. The transcript is
+  // not shown. Returns false, having said why, when the recording cannot be
+  // opened: the run is then as it was.
+  bool startDictation(const std::filesystem::path& recording, const std::u16string& transcript,
+                      const QString& title);
+  bool dictationShown() const;
+
+ private:
+  void buildDictationPanel();
+  void miDiktafon_Click();
+  // The recording closed, the sounds back, the panel hidden, the run reset.
+  void closeDictation();
+  // Before another kind of run starts: the recording closed and the sounds back.
+  void leaveDictation();
+  DictationPanel* picDiktafon = nullptr;
 
   // --- The options window (frmZakladOptions.cpp) ---
  public:

@@ -119,7 +119,8 @@ void frmZaklad::buildMenus() {
   exerciseTest(item(mnuTest, "mi5Test", "&5 minutový test"), 5, false);
   exerciseTest(item(mnuTest, "mi10Test", "&10 minutový test"), 10, false);
   exerciseTest(item(mnuTest, "mi30Test", "&30 minutový test"), 30, false);
-  item(mnuTest, "miDiktafon", "Test s &diktafonem");
+  QAction* miDiktafon = item(mnuTest, "miDiktafon", "Test s &diktafonem");
+  connect(miDiktafon, &QAction::triggered, this, &frmZaklad::miDiktafon_Click);
   separator(mnuTest, "miStarBar3");
   QAction* miTestSoubor = item(mnuTest, "miTestSoubor", "Test ze &souboru...");
   connect(miTestSoubor, &QAction::triggered, this, &frmZaklad::miTestSoubor_Click);
@@ -196,6 +197,8 @@ void frmZaklad::mnuSoubor_Click() {
 void frmZaklad::mnuTest_Click() {
   enableWhileIdle({"miTestPresnosti", "mi1Test", "mi5Test", "mi10Test", "mi30Test", "miTestSoubor",
                    "miUzivTest"});
+  // Without sound there is no dictation.
+  menuItem("miDiktafon")->setEnabled(!tmrCas->isActive() && context_.stav.ZvukPripraven);
 }
 
 void frmZaklad::muZacatecnik_Click() { enableWhileIdle({"miVyuka", "miProcvicovani"}); }

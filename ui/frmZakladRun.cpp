@@ -15,6 +15,7 @@
 #include "core/twips.h"
 #include "storage/textfile.h"
 #include "ui/application.h"
+#include "ui/dictationpanel.h"
 #include "ui/frmVysledek.h"
 #include "ui/targettextlabel.h"
 #include "ui/textconvert.h"
@@ -130,6 +131,7 @@ bool frmZaklad::startExerciseRun(const QString& entry, bool showRules) {
   // Read first: a text that cannot be loaded leaves the run as it was.
   const auto text = readExerciseText(fromQString(entry));
   if (!text) return false;
+  leaveDictation();
   showLessonPanel(false);
   txtVysledek->show();
   stav.VybranyText = fromQString(entry);
@@ -171,6 +173,7 @@ bool frmZaklad::startExerciseRun(const QString& entry, bool showRules) {
 void frmZaklad::startLessonRun(const QString& entry, std::vector<std::u16string> lines,
                                LessonKind kind) {
   SharedState& stav = context_.stav;
+  leaveDictation();
   stav.RadkyVyuky = std::move(lines);
   if (stav.RadkyVyuky.empty()) stav.RadkyVyuky.emplace_back();
   showLessonPanel(true);
@@ -270,6 +273,11 @@ void frmZaklad::restartRun() {
     setStartCaptions();
     txtVVysledek->show();
     txtVVysledek->setFocus();
+  } else if (dictationShown()) {
+    // The transcript stays as it is; the recording goes back to its start.
+    picDiktafon->restartRecording();
+    setStartCaptions();
+    txtVysledek->setFocus();
   } else {
     showLessonPanel(false);
     txtVysledek->show();
@@ -300,6 +308,8 @@ bool frmZaklad::startFileTest() {
 
 void frmZaklad::showResult() {
   if (result_ && result_->isVisible()) return;  // one result window at a time
+  // The run is over: the recording need not go on under the result.
+  if (dictationShown()) picDiktafon->stopPlayback();
   // Keys still pending from the typing must not change the run being scored.
   runInputBox()->setEnabled(false);
   auto* window = new frmVysledek(context_, *this);

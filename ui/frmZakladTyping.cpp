@@ -9,6 +9,7 @@
 #include "core/mainlayout.h"
 #include "core/twips.h"
 #include "ui/application.h"
+#include "ui/dictationpanel.h"
 #include "ui/frmZaklad.h"
 #include "ui/targettextlabel.h"
 #include "ui/textconvert.h"
@@ -43,7 +44,7 @@ void frmZaklad::txtVysledek_Change() {
       .textLength = txtVysledek->coreLength(),
       .now = context_.clock.secondsSinceMidnight(),
       .clockRunning = tmrCas->isActive(),
-      .dictationVisible = false,
+      .dictationVisible = dictationShown(),
       .firstLabelHeight = pixelsToTwips(lblZadani[0]->height()),
   };
   const ExerciseKeystroke step = exerciseKeystroke(stav, input);
@@ -77,6 +78,12 @@ void frmZaklad::txtVysledek_Change() {
 }
 
 bool frmZaklad::txtVysledek_KeyDown(QKeyEvent* event) {
+  // In a dictation run only F1 is the box's own key: it drives the playback.
+  // Esc and F5 end nothing there.
+  if (dictationShown()) {
+    if (event->key() == Qt::Key_F1) picDiktafon->keyF1();
+    return event->key() == Qt::Key_F1 || isEndKey(event);
+  }
   if (!isEndKey(event)) return false;
   if (txtVysledek->coreLength() > 0) endRun();
   return true;

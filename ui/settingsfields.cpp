@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/testsetup.h"
 #include "ui/messages.h"
 #include "ui/selectonfocus.h"
 
@@ -66,6 +67,41 @@ void refuseField(Messages& messages, const QString& text, QLineEdit* field) {
   if (!field) return;
   field->setFocus();
   field->selectAll();
+}
+
+std::optional<OwnTestSettings> checkedOwnTestSettings(Messages& messages, QLineEdit& doba,
+                                                      QLineEdit& chyba) {
+  if (doba.text().isEmpty() || chyba.text().isEmpty()) {
+    refuseField(messages, QStringLiteral("Všechna políčka musí být vyplněna"), nullptr);
+    if (doba.text().isEmpty()) doba.setFocus();
+    if (chyba.text().isEmpty()) chyba.setFocus();
+    return std::nullopt;
+  }
+  const auto minutes = numberIn(doba);
+  const auto loss = numberIn(chyba);
+  if (!minutes || !loss) {
+    refuseField(messages,
+                QStringLiteral("Všechna políčka mohou mít pouze číselnou hodnotu\r\n"
+                               "Políčko 'Doba testu' nesmí přesáhnout hodnotu 60 minut\r\n"
+                               "Ztráta úhozů nesmí přesáhnout 500 úhozů"),
+                !minutes ? &doba : &chyba);
+    return std::nullopt;
+  }
+  const auto minutesWhole = roundedWithin(*minutes, kTestMinutesMin, kTestMinutesMax);
+  if (!minutesWhole) {
+    refuseField(messages,
+                QStringLiteral("Můžete zadávat pouze hodnoty pro pole 'doba' pouze od 1 do 60"),
+                &doba);
+    return std::nullopt;
+  }
+  const auto lossWhole = roundedWithin(*loss, kLossPerErrorMin, kLossPerErrorMax);
+  if (!lossWhole) {
+    refuseField(messages,
+                QStringLiteral("Můžete zadávat pouze hotnoty pro pole 'chyba' pouze od 1 do 500"),
+                &chyba);
+    return std::nullopt;
+  }
+  return OwnTestSettings{*minutesWhole, *lossWhole};
 }
 
 }  // namespace tymba

@@ -40,4 +40,14 @@ void layOutSettings(QDialog& dialog, std::initializer_list<QLabel*> captions,
 // any, gets the focus with its whole text selected.
 void refuseField(Messages& messages, const QString& text, QLineEdit* field);
 
+// The duration (1 to 60 minutes) and the loss per error (1 to 500) of a
+// test of one's own, checked in this order with their refusals; nothing when
+// one was refused.
+struct OwnTestSettings {
+  int minutes = 0;
+  int loss = 0;
+};
+std::optional<OwnTestSettings> checkedOwnTestSettings(Messages& messages, QLineEdit& doba,
+                                                      QLineEdit& chyba);
+
 }  // namespace tymba

@@ -49,10 +49,16 @@ void TypingBox::dropSelectionAtEnd() {
 bool TypingBox::event(QEvent* event) {
   // Left unclaimed, the paste keys reach the menu item that has them as its
   // shortcut; the box would only refuse them.
-  if (event->type() == QEvent::ShortcutOverride &&
-      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
-    event->ignore();
-    return true;
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Paste)) {
+      event->ignore();
+      return true;
+    }
+    if (claimedKeys_ && claimedKeys_(*key)) {
+      event->accept();
+      return true;
+    }
   }
   return QPlainTextEdit::event(event);
 }

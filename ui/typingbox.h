@@ -32,6 +32,12 @@ class TypingBox : public QPlainTextEdit {
     keyUpHandler_ = std::move(handler);
   }
 
+  // Keys it answers true for reach the box (and its key-down handler) even
+  // where a menu item has them as its shortcut.
+  void setClaimedKeys(std::function<bool(const QKeyEvent&)> claimed) {
+    claimedKeys_ = std::move(claimed);
+  }
+
   // Length of the text with a line break counted as CR LF, without copying it.
   int coreLength() const;
 
@@ -63,6 +69,7 @@ class TypingBox : public QPlainTextEdit {
   std::function<bool(QKeyEvent*)> keyDownHandler_;
   std::function<bool(QKeyEvent*)> keyPressHandler_;
   std::function<bool(QKeyEvent*)> keyUpHandler_;
+  std::function<bool(const QKeyEvent&)> claimedKeys_;
   QString lastText_;
   bool restoring_ = false;
 };

@@ -42,5 +42,11 @@ TEST(DictationControl, ButtonsAndF1GiveThePlayerTheirSteps) {
   for (const auto& [steps, expected] : rows) EXPECT_EQ(shown(steps), expected);
 }
 
+TEST(DictationControl, DurationIsTheRecordingRoundedUpAndAMinute) {
+  const std::pair<std::int64_t, int> rows[] = {{0, 1},      {1, 2},        {60000, 2},   {60001, 3},
+                                               {125000, 4}, {3540000, 60}, {3600001, 60}};
+  for (const auto& [length, minutes] : rows) EXPECT_EQ(dictationMinutes(length), minutes) << length;
+}
+
 }  // namespace
 }  // namespace tymba

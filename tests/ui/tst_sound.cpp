@@ -18,8 +18,8 @@ class TestSound : public QObject {
 
   WindowFixture fx;
   AudioSinkCues cues;
-  AppContext context{fx.state, fx.clock,    fx.messages,        fx.dialogs,
-                     fx.files, fx.settings, fx.context.folders, cues};
+  AppContext context{fx.state,    fx.clock,           fx.messages, fx.dialogs, fx.files,
+                     fx.settings, fx.context.folders, cues,        fx.player};
   static bool serverless() { return qEnvironmentVariableIsSet("TYMBA_NO_SOUND_SERVER"); }
 
  private slots:

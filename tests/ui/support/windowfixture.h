@@ -5,6 +5,7 @@
 // waiting, temporary data folders and settings file.
 
 #include <QDialog>
+#include <QFile>
 #include <QLocale>
 #include <QPointer>
 #include <QQueue>
@@ -108,6 +109,48 @@ class RecordingSounds final : public SoundCues {
   bool note(const QString& what, bool answer = true) { return heard << what, answer; }
 };
 
+// --- Dictation ---
+// Records "probe NAME", "open NAME", "Play", "Stop", "Prev", "Close",
+// "From 3000", "Interval 50"; a recording opens with `length` when its file
+// starts as Ogg or RIFF does. The test moves the position `at`.
+class RecordingPlayer final : public DictationPlayer {
+ public:
+  std::optional<std::int64_t> probe(const std::filesystem::path& file) override {
+    heard << QStringLiteral("probe ") + file.filename().c_str();
+    return decodes(file) ? std::optional(length) : std::nullopt;
+  }
+  std::optional<std::int64_t> open(const std::filesystem::path& file) override {
+    heard << QStringLiteral("open ") + file.filename().c_str();
+    if (!decodes(file)) return std::nullopt;
+    last = PlayerCommand::None;
+    at = 0;
+    return length;
+  }
+  void command(PlayerCommand command) override {
+    heard << QStringList{"None", "Play", "Stop", "Prev", "Close"}[int(command)];
+    last = command;
+    if (command == PlayerCommand::Prev) at = 0;
+  }
+  PlayerCommand lastCommand() const override { return last; }
+  std::int64_t position() const override { return at; }
+  void setStartPosition(std::int64_t ms) override {
+    heard << QStringLiteral("From %1").arg(at = ms);
+  }
+  void setStatusInterval(int ms) override { heard << QStringLiteral("Interval %1").arg(ms); }
+  std::int64_t length = 90000;
+  std::int64_t at = 0;
+  PlayerCommand last = PlayerCommand::None;
+  QStringList heard;
+
+ private:
+  static bool decodes(const std::filesystem::path& file) {
+    QFile f(QString::fromStdString(file.string()));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray start = f.read(4);
+    return start == "OggS" || start == "RIFF";
+  }
+};
+
 struct WindowFixture {
   // The shipped sounds are there, as installed; a test takes one away to see
   // what a missing one does.
@@ -129,6 +172,7 @@ struct WindowFixture {
   NonBlockingDialogs dialogs;
   AnsweringFileDialogs files;
   RecordingSounds sounds;
+  RecordingPlayer player;
   IniSettingsStore settings{std::filesystem::path(programDir.path().toStdString()) / "config" /
                             "Tymba.ini"};
   AppContext context{state,
@@ -138,7 +182,8 @@ struct WindowFixture {
                      files,
                      settings,
                      {folder("shipped"), folder("user") / "Tymba"},
-                     sounds};
+                     sounds,
+                     player};
 };
 
 }  // namespace tymba::testing
