@@ -5,8 +5,8 @@
 # window must open with the text's name in its caption. The result is then
 # saved with "Uložit" through the real file dialog over an older test file,
 # the question answered "Ne", and the file must hold that one result with the
-# values of the typed text. Pictures of the screen at the idle main window
-# and at the result are kept in ARTEFACTS.
+# values of the typed text. Later parts type a lesson and a dictation.
+# Pictures of the screen are kept in ARTEFACTS.
 #   exercise_run.sh PROGRAM SCREEN_GRAB ARTEFACTS
 set -eu
 program=$1
@@ -208,4 +208,27 @@ sleep 1.2
 press_until_gone '^Vyhodnocen.*- 01 Z' Return
 sed -n 5p "$history" | grep -aq '^01 Z' && sed -n 6p "$history" | grep -q '^[0-9]*_1_' ||
   { echo "not the lesson record expected:" >&2; cat "$history" >&2; exit 1; }
-echo "result window opened, saved to a test file and kept in Jana's history, a lesson typed; pictures in $artefacts"
+
+# A dictation from "Procvičování", "Test s diktafonem": the first shipped one
+# with its defaults; F1 plays it. What the null sink plays is recorded, and
+# two seconds of it must be sound. A few words typed, the run ended from the
+# menu "Zobrazit", "Vyhodnocení testu": the result names the dictation.
+main_title='^Tymba - 01 Z.*'
+menu_item '^Test s diktafonem$' alt+p d
+press_until_gone '^Test s diktafonem$' Return
+main_title='^Tymba - Dopis z t.*bora$'
+wait_for "$main_title" >/dev/null
+sleep 0.3
+parec -d tymba.monitor --raw --format=s16le --channels=1 --rate=8000 >"$work/sink.raw" &
+parec_pid=$!
+xdotool key F1
+sleep 2.5
+QT_QPA_PLATFORM=xcb "$grab" "$artefacts/dictation-playing.png"
+kill "$parec_pid"
+loud=$(od -An -v -td2 -w2 "$work/sink.raw" | awk '$1 > 1500 || $1 < -1500 { n++ } END { print n + 0 }')
+[ "$loud" -gt 800 ] || { echo "the dictation was not heard ($loud loud samples)" >&2; exit 1; }
+xdotool type --delay 60 'Milí rodiče,'
+menu_item '^Vyhodnocen.*- Dopis z t.*bora$' alt+o y
+sleep 1.2
+press_until_gone '^Vyhodnocen.*- Dopis z t.*bora$' Return
+echo "result window opened, saved to a test file and kept in Jana's history, a lesson typed, a dictation heard and typed; pictures in $artefacts"

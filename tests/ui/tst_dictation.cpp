@@ -186,6 +186,11 @@ class TestDictation : public MainWindowTest {
   void closingResetsTheRunAndBringsTheSoundsBack() {
     startDictation();
     typeText(box(), QStringLiteral("Pa"));
+    // Again: the same transcript, the recording back at its start.
+    child<QAction>(QStringLiteral("miZnovu"))->trigger();
+    QVERIFY(box()->toPlainText().isEmpty() && alignmentCopy().starts_with(u"Padá listí."));
+    QCOMPARE(heard(), QStringLiteral("Stop, Prev, Interval 0"));
+    fx->player.heard.clear();
     fx->sounds.heard.clear();
     button("cmdZavrit")->click();
     QCOMPARE(heard(), QStringLiteral("Stop, Prev, Close, Interval 0"));
@@ -194,6 +199,15 @@ class TestDictation : public MainWindowTest {
     QVERIFY(!fx->state.TestBezi);
     QCOMPARE(fx->sounds.heard.value(0), QStringLiteral("setUp"));
     QVERIFY(fx->sounds.heard.filter(QStringLiteral("load ")).size() >= 3);
+  }
+
+  void anotherTestClosesTheDictationFirst() {
+    startDictation();
+    startExercise(QStringLiteral("Opis"), u"Abc.");
+    QCOMPARE(heard(), QStringLiteral("Stop, Prev, Close, Interval 0"));
+    QVERIFY(!child<QWidget>(QStringLiteral("picDiktafon"))->isVisible());
+    QCOMPARE(child<TargetTextLabel>(QStringLiteral("lblZadani(1)"))->text(),
+             QStringLiteral("Abc.\n"));
   }
 };
 
