@@ -23,8 +23,8 @@ using namespace tymba::testing;
 void BM_ClickOnset(benchmark::State& state) {
   WindowFixture fx;
   AudioSinkCues cues;
-  AppContext context{fx.state, fx.clock,    fx.messages,        fx.dialogs,
-                     fx.files, fx.settings, fx.context.folders, cues};
+  AppContext context{fx.state,    fx.clock,           fx.messages, fx.dialogs, fx.files,
+                     fx.settings, fx.context.folders, cues,        fx.player};
   if (!cues.setUp()) return state.SkipWithError("no sound server");
   fx.state.ZvukInicializovan = true;
   frmTestKlik window(context, 1, nullptr);  // the beep: loud from its first sample

@@ -17,7 +17,8 @@ Application::Application()
                files_,
                settings_,
                locateDataFolders(TYMBA_INSTALLED_DATA),
-               sounds_} {
+               sounds_,
+               player_} {
   registerFontSubstitutes();
   installCzechQtTexts();
 }

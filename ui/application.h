@@ -6,6 +6,7 @@
 
 #include "core/sharedstate.h"
 #include "media/audiosinkcues.h"
+#include "media/mediadictationplayer.h"
 #include "storage/datafolders.h"
 #include "storage/inisettingsstore.h"
 #include "ui/clock.h"
@@ -28,6 +29,7 @@ struct AppContext {
   DataFolders folders;  // what the program ships, and what it keeps for the user
   // --- Sound ---
   SoundCues& sounds;
+  DictationPlayer& player;  // the dictation test's recording
 };
 
 class Application {
@@ -44,6 +46,7 @@ class Application {
   QtFileDialogs files_;
   IniSettingsStore settings_;
   AudioSinkCues sounds_;
+  MediaDictationPlayer player_;
   AppContext context_;
   std::unique_ptr<StartUp> startUp_;
 };

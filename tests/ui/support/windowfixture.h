@@ -5,6 +5,7 @@
 // waiting, temporary data folders and settings file.
 
 #include <QDialog>
+#include <QFile>
 #include <QLocale>
 #include <QPointer>
 #include <QQueue>
@@ -108,6 +109,44 @@ class RecordingSounds final : public SoundCues {
   bool note(const QString& what, bool answer = true) { return heard << what, answer; }
 };
 
+// --- Dictation ---
+// Records "probe NAME", "open NAME", "Play", "From 3000", "Interval 50" as they
+// happen; a file opens with `length` when it starts as an Ogg or WAV file
+// does. The position is `at`, which the test moves as the recording would.
+class RecordingPlayer final : public DictationPlayer {
+ public:
+  std::optional<std::int64_t> probe(const std::filesystem::path& file) override {
+    return load(QStringLiteral("probe "), file);
+  }
+  std::optional<std::int64_t> open(const std::filesystem::path& file) override {
+    return load(QStringLiteral("open "), file);
+  }
+  void command(PlayerCommand command) override {
+    heard << QStringList{"None", "Play", "Stop", "Prev", "Close"}[int(command)];
+    last = command;
+    if (command == PlayerCommand::Prev) at = 0;
+  }
+  PlayerCommand lastCommand() const override { return last; }
+  std::int64_t position() const override { return at; }
+  void setStartPosition(std::int64_t ms) override {
+    heard << QStringLiteral("From %1").arg(at = ms);
+  }
+  void setStatusInterval(int ms) override { heard << QStringLiteral("Interval %1").arg(ms); }
+  std::int64_t length = 90000;
+  std::int64_t at = 0;
+  PlayerCommand last = PlayerCommand::None;
+  QStringList heard;
+
+ private:
+  std::optional<std::int64_t> load(const QString& what, const std::filesystem::path& file) {
+    heard << what + file.filename().c_str();
+    QFile bytes(QString::fromStdString(file.string()));
+    const QByteArray magic = bytes.open(QIODevice::ReadOnly) ? bytes.read(4) : QByteArray();
+    if (magic != "OggS" && magic != "RIFF") return std::nullopt;
+    return length;
+  }
+};
+
 struct WindowFixture {
   // The shipped sounds are there, as installed; a test takes one away to see
   // what a missing one does.
@@ -129,6 +168,7 @@ struct WindowFixture {
   NonBlockingDialogs dialogs;
   AnsweringFileDialogs files;
   RecordingSounds sounds;
+  RecordingPlayer player;
   IniSettingsStore settings{std::filesystem::path(programDir.path().toStdString()) / "config" /
                             "Tymba.ini"};
   AppContext context{state,
@@ -138,7 +178,8 @@ struct WindowFixture {
                      files,
                      settings,
                      {folder("shipped"), folder("user") / "Tymba"},
-                     sounds};
+                     sounds,
+                     player};
 };
 
 }  // namespace tymba::testing
