@@ -124,8 +124,8 @@ class TestOptions : public MainWindowTest {
     startLesson({u"", u"Lekce jedna. "});
     QCOMPARE(text(QStringLiteral("lblZtrata")), QStringLiteral("10"));
     RecordingStore store(fx->settings);
-    AppContext context{fx->state, fx->clock, fx->messages,        fx->dialogs,
-                       fx->files, store,     fx->context.folders, fx->sounds};
+    AppContext context{fx->state, fx->clock,           fx->messages, fx->dialogs, fx->files,
+                       store,     fx->context.folders, fx->sounds,   fx->player};
     auto* options = new frmMoznosti(context, *window);
     options->show();
     fx->files.colours << QColor(255, 0, 0) << QColor(0, 0, 0) << QColor();
