@@ -5,6 +5,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMediaDevices>
 #include <QTimer>
@@ -49,7 +50,6 @@ class Tape final : public QIODevice {
   }
   void reserve(std::int64_t milliseconds) { samples_.reserve(bytesAt(milliseconds) + 2); }
   qint64 decoded() const { return samples_.size(); }
-  qint64 at() const { return at_; }
   void moveTo(qint64 byte) { at_ = std::clamp<qint64>(byte, 0, samples_.size()) / 2 * 2; }
 
  protected:
@@ -69,14 +69,20 @@ class Tape final : public QIODevice {
 }  // namespace
 
 struct MediaDictationPlayer::Recording {
+  // The decoder's threads are stopped before anything they feed goes.
+  ~Recording() { decoder.stop(); }
   QAudioDecoder decoder;
   Tape tape;
   bool failed = false;
+  bool finished = false;
   std::int64_t length = 0;
-  // Once opened: the output, and where on the tape it was last started.
+  // Once opened: the output, and the playback position, counted by the clock
+  // from where it last stood: the output reads far ahead and tells nothing
+  // of what it has played, and a paused output stops at once.
   QAudioDevice output;
   std::unique_ptr<QAudioSink> sink;
-  std::int64_t startedAt = 0;
+  std::int64_t from = 0;
+  QElapsedTimer playing;
   // While playing with a status interval: the position, read at each report.
   QTimer reporter;
 
@@ -86,11 +92,8 @@ struct MediaDictationPlayer::Recording {
     sink = std::make_unique<QAudioSink>(output, speech());
     sink->setBufferSize(bytesAt(kBufferMilliseconds));
   }
-  bool playing() const { return sink && sink->state() != QAudio::StoppedState; }
   std::int64_t position() const {
-    if (!playing()) return millisecondsAt(tape.at());
-    return std::min<std::int64_t>(startedAt + sink->processedUSecs() / 1000,
-                                  millisecondsAt(tape.at()));
+    return std::min<std::int64_t>(from + (playing.isValid() ? playing.elapsed() : 0), length);
   }
 };
 
@@ -109,8 +112,9 @@ std::unique_ptr<MediaDictationPlayer::Recording> MediaDictationPlayer::load(
                    [&r] { r.failed = true; });
   QObject::connect(&decoder, &QAudioDecoder::durationChanged, &decoder,
                    [&r](qint64 duration) { r.tape.reserve(duration); });
+  QObject::connect(&decoder, &QAudioDecoder::finished, &decoder, [&r] { r.finished = true; });
   const auto settled = [&r] {
-    return r.failed || (r.tape.decoded() > 0 && (r.decoder.duration() > 0 || !r.decoder.isDecoding()));
+    return r.failed || (r.tape.decoded() > 0 && (r.decoder.duration() > 0 || r.finished));
   };
   QEventLoop loop;
   const auto check = [&] {
@@ -161,16 +165,17 @@ void MediaDictationPlayer::command(PlayerCommand command) {
   recording_->reporter.stop();
   switch (command) {
     case PlayerCommand::Play:
-      if (sink.state() == QAudio::SuspendedState) {
+      if (sink.state() == QAudio::SuspendedState)
         sink.resume();
-      } else if (sink.state() == QAudio::StoppedState) {
-        recording_->startedAt = millisecondsAt(recording_->tape.at());
+      else if (sink.state() == QAudio::StoppedState)
         sink.start(&recording_->tape);
-      }
+      if (!recording_->playing.isValid()) recording_->playing.start();
       setStatusInterval(statusInterval_);
       break;
     case PlayerCommand::Stop:
       if (sink.state() == QAudio::ActiveState || sink.state() == QAudio::IdleState) sink.suspend();
+      recording_->from = recording_->position();
+      recording_->playing.invalidate();
       break;
     case PlayerCommand::Prev:
       moveTo(0);
@@ -197,7 +202,9 @@ void MediaDictationPlayer::setStartPosition(std::int64_t milliseconds) {
 // Drops what the output holds, and moves the tape.
 void MediaDictationPlayer::moveTo(std::int64_t milliseconds) {
   recording_->renewSink();
-  recording_->tape.moveTo(bytesAt(milliseconds));
+  recording_->from = std::clamp<std::int64_t>(milliseconds, 0, recording_->length);
+  recording_->playing.invalidate();
+  recording_->tape.moveTo(bytesAt(recording_->from));
 }
 
 // While playing, the position is read at this interval and position() gives

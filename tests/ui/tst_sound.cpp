@@ -55,7 +55,8 @@ class TestSound : public QObject {
   }
 
   // A recording on the real player: its length, heard on the sink, Stop keeps
-  // the position, heard again from Prev and from a start position; a file that
+  // the position (as long as what was heard), heard again from Prev and from a
+  // start position; a file that
   // is no recording, or none, gives nothing and changes nothing.
   void dictationPlaysOnTheSink_data() {
     QTest::addColumn<QString>("file");
@@ -82,14 +83,17 @@ class TestSound : public QObject {
     player.command(PlayerCommand::Stop);
     const std::int64_t stopped = player.position();
     QTest::qWait(200);
-    QCOMPARE(player.position(), stopped);
+    QVERIFY(stopped > 500 && player.position() == stopped);
+    const auto heard = std::count_if(monitor.samples.begin(), monitor.samples.end(),
+                                     [](std::int16_t sample) { return std::abs(sample) > 100; });
+    QVERIFY(std::abs(stopped - heard * 1000 / SinkMonitor::kRate) < 100);
     for (const std::int64_t from : {0, 1000}) {  // Prev, then a start position
       from ? player.setStartPosition(from) : player.command(PlayerCommand::Prev);
       QCOMPARE(player.position(), from);
-      const std::size_t heard = monitor.samples.size();
+      const std::size_t before = monitor.samples.size();
       player.command(PlayerCommand::Play);
       QVERIFY(QTest::qWaitFor(
-          [&] { return !monitor.onsets(heard).empty() && player.position() > from; }, 1000));
+          [&] { return !monitor.onsets(before).empty() && player.position() > from; }, 1000));
       player.command(PlayerCommand::Stop);
     }
     player.command(PlayerCommand::Close);
