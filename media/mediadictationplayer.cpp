@@ -21,8 +21,9 @@ namespace {
 constexpr int kLoadMilliseconds = 5000;
 // Speech: one channel of 16-bit samples at this rate (2.6 MB a minute).
 constexpr int kRate = 22050;
-// What the sound output holds ahead: enough to ride out a busy moment of the
-// windows, whose thread feeds it. Stop does not wait for it to drain.
+// What the sound output is asked to hold ahead: enough to ride out a busy
+// moment of the windows, whose thread feeds it. Stop does not wait for it to
+// drain: a paused output stops at once.
 constexpr int kBufferMilliseconds = 100;
 
 QAudioFormat speech() {
@@ -86,8 +87,8 @@ struct MediaDictationPlayer::Recording {
   // While playing with a status interval: the position, read at each report.
   QTimer reporter;
 
-  // A fresh output, stopped: Qt 6.4's output on PulseAudio does not always
-  // play again once stopped and started.
+  // A fresh output, stopped: Qt 6.4's sound output does not always play
+  // again once stopped and started.
   void renewSink() {
     sink = std::make_unique<QAudioSink>(output, speech());
     sink->setBufferSize(bytesAt(kBufferMilliseconds));
