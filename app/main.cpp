@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
     return tymba::answerCommandLine(std::vector<std::string>(argv + 1, argv + argc), qtOptionsLeft);
   };
   if (const auto early = answer(true)) return tymba::giveAnswer(*early, std::cout, std::cerr);
+  // Recordings play through GStreamer, unless the environment asks for another back end.
+  if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
   QApplication qtApp(argc, argv);  // takes Qt's own options out of argc and argv
   if (const auto refused = answer(false)) return tymba::giveAnswer(*refused, std::cout, std::cerr);
   QApplication::setApplicationName(QStringLiteral("Tymba"));

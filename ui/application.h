@@ -29,7 +29,7 @@ struct AppContext {
   DataFolders folders;  // what the program ships, and what it keeps for the user
   // --- Sound ---
   SoundCues& sounds;
-  DictationPlayer& player;
+  DictationPlayer& player;  // the dictation test's recording
 };
 
 class Application {

@@ -6,6 +6,7 @@
 #include <QProcess>
 
 #include "media/audiosinkcues.h"
+#include "media/mediadictationplayer.h"
 #include "tests/ui/support/mainwindowtest.h"
 #include "tests/ui/support/sinkmonitor.h"
 #include "ui/frmTestKlik.h"
@@ -21,7 +22,6 @@ class TestSound : public QObject {
   AppContext context{fx.state,    fx.clock,           fx.messages, fx.dialogs, fx.files,
                      fx.settings, fx.context.folders, cues,        fx.player};
   static bool serverless() { return qEnvironmentVariableIsSet("TYMBA_NO_SOUND_SERVER"); }
-
  private slots:
   void init() {
     if (serverless() && QTest::currentTestFunction() != QByteArray("noServerMeansSilence"))
@@ -52,6 +52,51 @@ class TestSound : public QObject {
     }
     QTest::qWait(150);
     QCOMPARE(int(monitor.onsets().size()), heard);
+  }
+
+  // A recording on the real player: its length, heard on the sink, Stop keeps
+  // the position (as long as what was heard), heard again from Prev and from a
+  // start position; a file that
+  // is no recording, or none, gives nothing and changes nothing.
+  void dictationPlaysOnTheSink_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<qint64>("length");
+    const std::filesystem::path tone = fx.folder("tone.wav");
+    QTest::newRow("WAV, 2.5 s of 440 Hz") << QString::fromStdString(tone) << writeTone(tone, 2500);
+  }
+  void dictationPlaysOnTheSink() {
+    QFETCH(QString, file);
+    QFETCH(qint64, length);
+    const std::filesystem::path recording = file.toStdString();
+    QFile text(QString::fromStdString(fx.folder("text.ogg").string()));
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Toto není nahrávka.\r\n") > 0);
+    text.close();
+    MediaDictationPlayer player;
+    const auto opened = player.open(recording);
+    QVERIFY(opened && std::abs(*opened - length) <= 100);
+    QCOMPARE(player.probe(recording), opened);
+    for (const char* bad : {"text.ogg", "missing.wav"})
+      QVERIFY(!player.probe(fx.folder(bad)) && !player.open(fx.folder(bad)));
+    SinkMonitor monitor;
+    player.command(PlayerCommand::Play);
+    QVERIFY(QTest::qWaitFor([&] { return player.position() > 500 && !monitor.onsets().empty(); }));
+    player.command(PlayerCommand::Stop);
+    const std::int64_t stopped = player.position();
+    QTest::qWait(200);
+    QVERIFY(stopped > 500 && player.position() == stopped);
+    const auto heard = std::count_if(monitor.samples.begin(), monitor.samples.end(),
+                                     [](std::int16_t sample) { return std::abs(sample) > 100; });
+    QVERIFY(std::abs(stopped - heard * 1000 / SinkMonitor::kRate) < 100);
+    for (const std::int64_t from : {0, 1000}) {  // Prev, then a start position
+      from ? player.setStartPosition(from) : player.command(PlayerCommand::Prev);
+      QCOMPARE(player.position(), from);
+      const std::size_t before = monitor.samples.size();
+      player.command(PlayerCommand::Play);
+      QVERIFY(QTest::qWaitFor(
+          [&] { return !monitor.onsets(before).empty() && player.position() > from; }, 1000));
+      player.command(PlayerCommand::Stop);
+    }
+    player.command(PlayerCommand::Close);
   }
 
   // Without a sound server (the test runs itself so): one message, then silence.

@@ -4,12 +4,18 @@
 // sample an upper bound of the moment it left the sink (its block's arrival,
 // less the samples after it in the block).
 
+#include <QDataStream>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
+
+#include "storage/wavfile.h"
 
 namespace tymba::testing {
 
@@ -64,5 +70,25 @@ class SinkMonitor {
   std::vector<std::size_t> blockEnds_;
   std::vector<SteadyTime> arrivals_;
 };
+
+// Writes a 440 Hz tone of `ms` as a 16-bit mono WAV file at 48 kHz; its
+// length in milliseconds as decoded, -1 when it cannot be written.
+inline qint64 writeTone(const std::filesystem::path& path, int ms) {
+  QByteArray bytes;
+  QDataStream out(&bytes, QIODevice::WriteOnly);
+  out.setByteOrder(QDataStream::LittleEndian);
+  const quint32 frames = 48 * ms;
+  out.writeRawData("RIFF", 4);
+  out << 36 + 2 * frames;
+  out.writeRawData("WAVEfmt ", 8);
+  out << 16u << quint16(1) << quint16(1) << 48000u << 96000u << quint16(2) << quint16(16);
+  out.writeRawData("data", 4);
+  out << 2 * frames;
+  for (quint32 i = 0; i < frames; ++i) out << qint16(12000 * std::sin(i * 2 * M_PI * 440 / 48000));
+  QFile file(QString::fromStdString(path.string()));
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return -1;
+  const PcmSound tone = decodeWav(bytes.toStdString()).sound;
+  return qint64(tone.samples.size()) * 1000 / tone.sampleRate;
+}
 
 }  // namespace tymba::testing

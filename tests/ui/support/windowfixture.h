@@ -110,21 +110,16 @@ class RecordingSounds final : public SoundCues {
 };
 
 // --- Dictation ---
-// Records "probe NAME", "open NAME", "Play", "Stop", "Prev", "Close",
-// "From 3000", "Interval 50"; a recording opens with `length` when its file
-// starts as Ogg or RIFF does. The test moves the position `at`.
+// Records "probe NAME", "open NAME", "Play", "From 3000", "Interval 50" as they
+// happen; a file opens with `length` when it starts as an Ogg or WAV file
+// does. The position is `at`, which the test moves as the recording would.
 class RecordingPlayer final : public DictationPlayer {
  public:
   std::optional<std::int64_t> probe(const std::filesystem::path& file) override {
-    heard << QStringLiteral("probe ") + file.filename().c_str();
-    return decodes(file) ? std::optional(length) : std::nullopt;
+    return load(QStringLiteral("probe "), file);
   }
   std::optional<std::int64_t> open(const std::filesystem::path& file) override {
-    heard << QStringLiteral("open ") + file.filename().c_str();
-    if (!decodes(file)) return std::nullopt;
-    last = PlayerCommand::None;
-    at = 0;
-    return length;
+    return load(QStringLiteral("open "), file);
   }
   void command(PlayerCommand command) override {
     heard << QStringList{"None", "Play", "Stop", "Prev", "Close"}[int(command)];
@@ -143,11 +138,12 @@ class RecordingPlayer final : public DictationPlayer {
   QStringList heard;
 
  private:
-  static bool decodes(const std::filesystem::path& file) {
-    QFile f(QString::fromStdString(file.string()));
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray start = f.read(4);
-    return start == "OggS" || start == "RIFF";
+  std::optional<std::int64_t> load(const QString& what, const std::filesystem::path& file) {
+    heard << what + file.filename().c_str();
+    QFile bytes(QString::fromStdString(file.string()));
+    const QByteArray magic = bytes.open(QIODevice::ReadOnly) ? bytes.read(4) : QByteArray();
+    if (magic != "OggS" && magic != "RIFF") return std::nullopt;
+    return length;
   }
 };
 
