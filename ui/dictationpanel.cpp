@@ -140,6 +140,13 @@ void DictationPanel::cmdZavrit_Click() {
   if (closed) closed();
 }
 
-void DictationPanel::tmrUkazatel_Timer() { lblPozice->setText(secondsText(player_.position())); }
+// A recording that plays keeps the run from counting as idle: the typist is
+// listening.
+void DictationPanel::tmrUkazatel_Timer() {
+  const std::int64_t position = player_.position();
+  lblPozice->setText(secondsText(position));
+  if (position != shownPosition_ && activity) activity();
+  shownPosition_ = position;
+}
 
 }  // namespace tymba

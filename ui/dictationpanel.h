@@ -37,7 +37,7 @@ class DictationPanel final : public QFrame {
 
   // The input box that gets the focus back after a button.
   std::function<void()> focusInput;
-  // The user handled the player: the run is not idle.
+  // The user handled the player, or the recording played on: the run is not idle.
   std::function<void()> activity;
   // The recording was set playing.
   std::function<void()> played;
@@ -56,6 +56,7 @@ class DictationPanel final : public QFrame {
 
   DictationPlayer& player_;
   const SharedState& stav_;
+  std::int64_t shownPosition_ = 0;
   QPushButton* cmdPlay = nullptr;
   QPushButton* cmdStop = nullptr;
   QPushButton* cmdPosun = nullptr;

@@ -51,9 +51,9 @@ frmDiktat::frmDiktat(AppContext& context, frmZaklad& zaklad)
   txtNahled->setObjectName(QStringLiteral("txtNahled"));
   txtNahled->setReadOnly(true);
   cmdVlastni = namedButton("cmdVlastni", QStringLiteral("Vlastní nahrávka..."), this);
-  Label3 = namedLabel("Label3", QStringLiteral("Dobu testu (minuty):"), this);
+  Label3 = namedLabel("Label3", QStringLiteral("Doba testu (minuty):"), this);
   txtDoba = numberBox("txtDoba", QStringLiteral("1"), 3, this);
-  Label4 = namedLabel("Label4", QStringLiteral("Ztrátu úhozů za chybu:"), this);
+  Label4 = namedLabel("Label4", QStringLiteral("Ztráta úhozů za chybu:"), this);
   txtChyba = numberBox("txtChyba", QString::number(context_.stav.nastaveni.Chyba), 3, this);
   cmdOK = namedButton("cmdOK", QStringLiteral("OK"), this);
   cmdOK->setDefault(true);

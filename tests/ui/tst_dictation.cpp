@@ -176,6 +176,13 @@ class TestDictation : public MainWindowTest {
     fx->player.at = 2500;
     QMetaObject::invokeMethod(child<QTimer>(QStringLiteral("tmrUkazatel")), "timeout");
     QCOMPARE(text(QStringLiteral("lblPozice")), QStringLiteral("2,5"));
+    // Listening is not idling: while the recording plays on, no inactivity stop.
+    for (int second = 1; second <= 8; ++second) {
+      fx->player.at += 1000;
+      QMetaObject::invokeMethod(child<QTimer>(QStringLiteral("tmrUkazatel")), "timeout");
+      tick("tmrVypnuti");
+    }
+    QVERIFY(!result());
     // The time is up: the run ends and the recording stops under the result.
     fx->clock.advance(3 * 60 + 1);
     tick("tmrCas");
