@@ -1,6 +1,7 @@
 // The dictation test of the main window: its panel, its start and its end.
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 
 #include "core/keystroketiming.h"
@@ -109,6 +110,10 @@ void frmZaklad::closeDictation() {
   context_.stav.TestUkoncen = false;
   txtVysledek->hide();
   for (TargetTextLabel* label : lblZadani) label->setText(QString());
+  // Nothing is prepared any more: the window looks as it did at the start.
+  tmrCasik->stop();
+  for (QLabel* caption : {lblNazev, lblDoba, lblZtrata, lblZahajeni}) caption->clear();
+  setWindowTitle(QStringLiteral("Tymba "));
 }
 
 }  // namespace tymba

@@ -204,6 +204,7 @@ class TestDictation : public MainWindowTest {
     QVERIFY(!child<QWidget>(QStringLiteral("picDiktafon"))->isVisible());
     QVERIFY(!box()->isVisible());
     QVERIFY(!fx->state.TestBezi);
+    QCOMPARE(window->windowTitle() + text(QStringLiteral("lblNazev")), QStringLiteral("Tymba "));
     QCOMPARE(fx->sounds.heard.value(0), QStringLiteral("setUp"));
     QVERIFY(fx->sounds.heard.filter(QStringLiteral("load ")).size() >= 3);
   }
