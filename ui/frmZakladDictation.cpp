@@ -103,10 +103,8 @@ void frmZaklad::leaveDictation() {
 }
 
 void frmZaklad::closeDictation() {
-  picDiktafon->closeRecording();
+  leaveDictation();
   Vymazat();
-  if (context_.stav.ZvukPripraven) reloadSoundsAfterDictation(context_);
-  picDiktafon->hide();
   context_.stav.TestUkoncen = false;
   txtVysledek->hide();
   for (TargetTextLabel* label : lblZadani) label->setText(QString());
